@@ -1,0 +1,60 @@
+// Reading and writing diagram files (".orx", magic "ASB_02", "ASB_01" read only).
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "base/message.h"
+#include "document/diagram.h"
+#include "document/diagram_defaults.h"
+
+namespace ordinax::document {
+
+inline constexpr const char* MagicCurrent = "ASB_02";
+inline constexpr const char* MagicNoLogo = "ASB_01";
+inline constexpr std::size_t HeaderSize = 24;
+
+// Formats a diagram can be read from; the names are those of the file magics.
+enum class FileFormat { Unknown, Asb02, Asb01, Legacy };
+
+struct ReadResult {
+    bool ok = false;
+    std::string format;  // the magic or older-generation name that was read
+    base::Message message;  // the format message when !ok
+};
+
+// Reads a file image of the current layout into `out`, which is first reset
+// from `defaults`. Files of the older generations are handed to the legacy
+// readers (`path` lets them find companion files). On failure `out` is left
+// in an unspecified state: callers read into a separate diagram.
+ReadResult readDiagramBytes(std::span<const std::uint8_t> bytes, const DiagramDefaults& defaults, Diagram& out,
+                            const std::string& path = {});
+
+// The steps every opened diagram goes through after a successful read:
+// compaction, extents, data ranges, the probability extent, label line counts.
+void finishOpenedDiagram(Diagram& diagram);
+
+// Reads a whole file and runs the steps after opening; `diagram` is replaced
+// only on success.
+ReadResult openDiagramFile(const std::string& path, const DiagramDefaults& defaults, Diagram& diagram);
+
+// Reads a stored diagram taken as a model: only "ASB_02" and "ASB_01" are
+// accepted, anything else gets the conversion message.
+ReadResult readDiagramFile(const std::string& path, const DiagramDefaults& defaults, Diagram& diagram);
+
+// Serialises the diagram. Compacts the curves, fills empty modification dates
+// with `now` and reduces symbol numbers first: these changes stay in `diagram`.
+std::vector<std::uint8_t> writeDiagramBytes(Diagram& diagram, const std::string& now);
+
+struct SaveResult {
+    bool ok = false;
+    base::Message message;
+};
+// Writes the diagram to `path` through a temporary file in the same folder,
+// flushed and renamed over the target: a failed save leaves the old file intact.
+// `now` is the text for empty modification dates (see modificationDateText).
+SaveResult saveDiagram(Diagram& diagram, const std::string& path, const std::string& now);
+
+}  // namespace ordinax::document
