@@ -19,6 +19,10 @@ inline constexpr std::size_t HeaderSize = 24;
 // Formats a diagram can be read from; the names are those of the file magics.
 enum class FileFormat { Unknown, Asb02, Asb01, Legacy };
 
+// Tells the format from the 24-byte header: Unknown when the image is shorter
+// than a header, Legacy when it holds neither current magic.
+FileFormat detectFormat(std::span<const std::uint8_t> bytes);
+
 struct ReadResult {
     bool ok = false;
     std::string format;  // the magic or older-generation name that was read
@@ -27,8 +31,11 @@ struct ReadResult {
 
 // Reads a file image of the current layout into `out`, which is first reset
 // from `defaults`. Files of the older generations are handed to the legacy
-// readers (`path` lets them find companion files). On failure `out` is left
-// in an unspecified state: callers read into a separate diagram.
+// readers (`path` lets them find companion files). A truncated or damaged
+// image (lengths, counts or unit factor counts out of range or beyond the
+// end) gives the format message; nothing larger than the image is allocated.
+// On failure `out` is left in an unspecified state: callers read into a
+// separate diagram.
 ReadResult readDiagramBytes(std::span<const std::uint8_t> bytes, const DiagramDefaults& defaults, Diagram& out,
                             const std::string& path = {});
 
@@ -37,7 +44,7 @@ ReadResult readDiagramBytes(std::span<const std::uint8_t> bytes, const DiagramDe
 void finishOpenedDiagram(Diagram& diagram);
 
 // Reads a whole file and runs the steps after opening; `diagram` is replaced
-// only on success.
+// only on success. A file that cannot be opened gets MsgFileOpenFailed.
 ReadResult openDiagramFile(const std::string& path, const DiagramDefaults& defaults, Diagram& diagram);
 
 // Reads a stored diagram taken as a model: only "ASB_02" and "ASB_01" are
@@ -46,6 +53,7 @@ ReadResult readDiagramFile(const std::string& path, const DiagramDefaults& defau
 
 // Serialises the diagram. Compacts the curves, fills empty modification dates
 // with `now` and reduces symbol numbers first: these changes stay in `diagram`.
+// A curve holding more than MaxPoints points is written with MaxPoints.
 std::vector<std::uint8_t> writeDiagramBytes(Diagram& diagram, const std::string& now);
 
 struct SaveResult {
@@ -55,6 +63,7 @@ struct SaveResult {
 // Writes the diagram to `path` through a temporary file in the same folder,
 // flushed and renamed over the target: a failed save leaves the old file intact.
 // `now` is the text for empty modification dates (see modificationDateText).
+// A failure returns the write message (MsgFileWriteFailed, with the path).
 SaveResult saveDiagram(Diagram& diagram, const std::string& path, const std::string& now);
 
 }  // namespace ordinax::document

@@ -1,0 +1,37 @@
+// Whole-file reading and crash-safe file replacement for the document files.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace ordinax::document {
+
+// The bytes of a whole file, in memory advised for huge pages when large.
+class FileBytes {
+public:
+    std::span<const std::uint8_t> bytes() const { return {data_.get(), size_}; }
+
+private:
+    struct Free {
+        void operator()(std::uint8_t* p) const;
+    };
+    std::unique_ptr<std::uint8_t, Free> data_;
+    std::size_t size_ = 0;
+    friend bool readWholeFile(const std::string& path, FileBytes& out);
+};
+
+// Reads a regular file whole; false when it cannot be opened or read (a
+// folder or a pipe is refused without blocking).
+bool readWholeFile(const std::string& path, FileBytes& out);
+
+// Replaces `path` with the concatenation of `pieces`: writes a temporary file
+// beside it, flushes it to the disk, then renames it over the target. The
+// permission bits of an existing target are kept. On any failure the
+// temporary file is removed, the target is untouched and false is returned.
+bool replaceFile(const std::string& path, std::span<const std::span<const std::uint8_t>> pieces);
+
+}  // namespace ordinax::document
