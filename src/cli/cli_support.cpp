@@ -1,0 +1,235 @@
+// Shared plumbing of ordinax-cli: preferences, messages, JSON files, exit statuses.
+#include "cli/cli_support.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <new>
+#include <sstream>
+
+#include "base/date_time.h"
+#include "base/strings.h"
+#include "qt/qsettings_store.h"
+
+namespace ordinax::cli {
+
+namespace {
+
+// CLI11's own texts are English; the lead line and the hint are ours.
+std::string usageFailureText(const CLI::App* app, const CLI::Error& error) {
+    std::string text = "Erreur d'utilisation : ";
+    text += error.what();
+    text += "\nVoir « ";
+    text += app->get_name().empty() ? std::string("ordinax-cli") : app->get_name();
+    text += " --help ».\n";
+    return text;
+}
+
+void translateHelpLabels(CLI::App& app) {
+    const auto formatter = app.get_formatter();
+    formatter->label("Usage", "Utilisation");
+    formatter->label("OPTIONS", "OPTIONS");
+    formatter->label("SUBCOMMAND", "COMMANDE");
+    formatter->label("SUBCOMMANDS", "COMMANDES");
+    formatter->label("REQUIRED", "(obligatoire)");
+    formatter->label("Positionals", "Arguments");
+    formatter->label("Options", "Options");
+    formatter->label("Subcommands", "Commandes");
+    formatter->label("Needs", "Requiert");
+    formatter->label("Excludes", "Exclut");
+    formatter->label("TEXT", "TEXTE");
+    formatter->label("INT", "ENTIER");
+    formatter->label("UINT", "ENTIER");
+    formatter->label("FLOAT", "RÉEL");
+    formatter->label("FILE", "FICHIER");
+}
+
+// 1-based line and column of a byte offset, for the JSON syntax message.
+std::pair<std::size_t, std::size_t> lineAndColumn(const std::string& text, std::size_t offset) {
+    std::size_t line = 1;
+    std::size_t column = 1;
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+    }
+    return {line, column};
+}
+
+bool isScalar(const Json& value) {
+    return !value.is_array() && !value.is_object();
+}
+
+// Scalars through the library's own writer: shortest round-trip numbers,
+// NaN as null, UTF-8 kept as is.
+std::string scalarText(const Json& value) {
+    return value.dump(-1, ' ', false, Json::error_handler_t::strict);
+}
+
+// Indented JSON where an array of scalars stays on one line: a paint style,
+// a pair of margins or a point [x, y] reads at a glance, and a dump of many
+// points keeps one line per point.
+void writeIndented(const Json& value, int depth, std::string& out) {
+    if (isScalar(value)) {
+        out += scalarText(value);
+        return;
+    }
+    const bool isArray = value.is_array();
+    if (value.empty()) {
+        out += isArray ? "[]" : "{}";
+        return;
+    }
+    if (isArray && std::all_of(value.begin(), value.end(), isScalar)) {
+        out += '[';
+        bool first = true;
+        for (const Json& item : value) {
+            if (!first) out += ", ";
+            out += scalarText(item);
+            first = false;
+        }
+        out += ']';
+        return;
+    }
+    const std::string inner(static_cast<std::size_t>(depth + 1) * 2, ' ');
+    out += isArray ? "[\n" : "{\n";
+    bool first = true;
+    for (auto item = value.begin(); item != value.end(); ++item) {
+        if (!first) out += ",\n";
+        out += inner;
+        if (!isArray) {
+            out += scalarText(Json(item.key()));
+            out += ": ";
+        }
+        writeIndented(item.value(), depth + 1, out);
+        first = false;
+    }
+    out += '\n';
+    out.append(static_cast<std::size_t>(depth) * 2, ' ');
+    out += isArray ? ']' : '}';
+}
+
+}  // namespace
+
+std::string formatJson(const Json& json, bool compact) {
+    if (compact) return scalarText(json);
+    std::string out;
+    writeIndented(json, 0, out);
+    return out;
+}
+
+void addSettingsOptions(CLI::App& command, SettingsChoice& choice) {
+    CLI::Option* ini = command.add_option("--settings", choice.iniFile,
+                                          "Lit les préférences dans ce fichier INI au lieu des préférences de "
+                                          "l'utilisateur")
+                           ->type_name("FICHIER.ini");
+    command.add_flag("--factory", choice.factory, "Utilise les préférences d'usine")->excludes(ini);
+}
+
+std::optional<settings::Preferences> loadPreferences(const SettingsChoice& choice, base::Message& error) {
+    if (choice.factory) return settings::factoryPreferences();
+    if (!choice.iniFile.empty()) {
+        // A store over a missing file would silently read as empty: a mistyped
+        // name must not pass for the factory values.
+        std::ifstream probe(choice.iniFile, std::ios::binary);
+        if (!probe) {
+            error = base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, choice.iniFile);
+            return std::nullopt;
+        }
+        const qt::QSettingsStore store = qt::QSettingsStore::iniFile(choice.iniFile);
+        return settings::readPreferences(store);
+    }
+    const qt::QSettingsStore store = qt::QSettingsStore::userStore();
+    return settings::readPreferences(store);
+}
+
+base::Message errorMessage(std::string text) {
+    return base::Message{0, base::Heading::Error, std::move(text)};
+}
+
+int reportFailure(const base::Message& message) {
+    std::cerr << message.formatted() << '\n' << std::flush;
+    return ExitFailure;
+}
+
+void reportWarning(const base::Message& message) {
+    std::cerr << message.formatted() << '\n' << std::flush;
+}
+
+int writeJson(const Json& json, const std::string& path, bool compact) {
+    const std::string text = formatJson(json, compact) + "\n";
+    if (path.empty()) {
+        std::cout << text << std::flush;
+        if (!std::cout) return reportFailure(errorMessage("Impossible d'écrire la sortie standard !"));
+        return ExitSuccess;
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    if (!out) return reportFailure(base::makeMessage(base::MsgFileWriteFailed, base::Heading::Error, path));
+    return ExitSuccess;
+}
+
+std::optional<Json> readJsonFile(const std::string& path, base::Message& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, path);
+        return std::nullopt;
+    }
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        error = base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, path);
+        return std::nullopt;
+    }
+    try {
+        return Json::parse(text);
+    } catch (const Json::parse_error& failure) {
+        // The byte count of the parser points just past the faulty character.
+        const auto [line, column] = lineAndColumn(text, failure.byte > 0 ? failure.byte - 1 : 0);
+        error = errorMessage("Le fichier " + path + " n'est pas un document JSON valide (ligne " +
+                             std::to_string(line) + ", colonne " + std::to_string(column) + ").");
+    } catch (const Json::exception&) {
+        error = errorMessage("Le fichier " + path + " n'est pas un document JSON valide (nombre hors limites).");
+    }
+    return std::nullopt;
+}
+
+std::string saveDateText() {
+    return base::modificationDateText(std::time(nullptr), base::Language::French);
+}
+
+void prepareApp(CLI::App& app) {
+    app.set_help_flag("-h,--help", "Affiche cette aide et quitte");
+    translateHelpLabels(app);
+    app.failure_message(usageFailureText);
+    app.require_subcommand(1);
+}
+
+std::function<void()> commandCallback(int& status, std::function<int()> body) {
+    return [&status, body = std::move(body)] {
+        try {
+            status = body();
+        } catch (const std::bad_alloc&) {
+            status = reportFailure(errorMessage("Mémoire insuffisante !"));
+        } catch (const std::exception& failure) {
+            status = reportFailure(errorMessage(std::string("Erreur inattendue : ") + failure.what()));
+        }
+    };
+}
+
+int runApp(CLI::App& app, int argc, char** argv, const int& status) {
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // Help and version requests are "errors" with status 0 in CLI11.
+        return app.exit(error) == 0 ? ExitSuccess : ExitUsage;
+    }
+    return status;
+}
+
+}  // namespace ordinax::cli

@@ -1,0 +1,74 @@
+// What every command of ordinax-cli shares: the choice of the preferences,
+// the exit statuses, messages on standard error, JSON in and out, the save date.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+#include "base/message.h"
+#include "cli/diagram_json.h"
+#include "settings/preferences.h"
+
+namespace ordinax::cli {
+
+enum ExitStatus : int {
+    ExitSuccess = 0,  // done
+    ExitFailure = 1,  // refused or failed: the message is on standard error
+    ExitUsage = 2,    // bad command line
+};
+
+// Where a command takes the preferences from: an INI file, the factory
+// values, or (neither given) the user's settings store.
+struct SettingsChoice {
+    std::string iniFile;
+    bool factory = false;
+};
+
+// Adds --settings and --factory to a command.
+void addSettingsOptions(CLI::App& command, SettingsChoice& choice);
+
+// Reads the chosen preferences; nullopt with `error` set when the INI file
+// named by --settings cannot be read.
+std::optional<settings::Preferences> loadPreferences(const SettingsChoice& choice, base::Message& error);
+
+// Builds an error message ("ERREUR", blank line, text) from a UTF-8 text.
+base::Message errorMessage(std::string text);
+
+// Prints the message on standard error exactly as built, and returns ExitFailure.
+int reportFailure(const base::Message& message);
+
+// Prints a message that does not stop the command on standard error.
+void reportWarning(const base::Message& message);
+
+// Returns the JSON text, UTF-8 (model texts were converted on the way in, and
+// "¶" or accents stay readable instead of \u escapes): compact on one line, or
+// indented with arrays of plain values kept on one line.
+std::string formatJson(const Json& json, bool compact);
+
+// Writes JSON (UTF-8, indented unless `compact`) on standard output, or into
+// `path` when it is not empty. Returns ExitSuccess or reports the failure.
+int writeJson(const Json& json, const std::string& path, bool compact = false);
+
+// Reads and parses a JSON file; nullopt with `error` set when the file cannot
+// be read or is not well-formed JSON.
+std::optional<Json> readJsonFile(const std::string& path, base::Message& error);
+
+// The text written into the curves' empty modification dates when saving now.
+std::string saveDateText();
+
+// Gives the application French help texts; call before adding the commands,
+// which inherit the help flag and the labels.
+void prepareApp(CLI::App& app);
+
+// Wraps a command body for CLI11: the body's status lands in `status`, and an
+// unexpected exception becomes a failure message instead of a crash.
+std::function<void()> commandCallback(int& status, std::function<int()> body);
+
+// Parses the command line and runs the chosen command; returns the exit status
+// (help 0, usage errors 2, otherwise the command's own status).
+int runApp(CLI::App& app, int argc, char** argv, const int& status);
+
+}  // namespace ordinax::cli

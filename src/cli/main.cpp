@@ -1,0 +1,24 @@
+// ordinax-cli: the command table. Each command group adds its commands; the
+// work itself lives in the group's file and in the core.
+#include <CLI/CLI.hpp>
+
+#include "cli/cli_support.h"
+#include "cli/document_commands.h"
+
+namespace {
+
+using AddCommands = void (*)(CLI::App&, int&);
+
+constexpr AddCommands CommandGroups[] = {
+    ordinax::cli::addDocumentCommands,
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app("Ordinax en ligne de commande : diagrammes, calculs et échanges sans fenêtre.", "ordinax-cli");
+    ordinax::cli::prepareApp(app);
+    int status = ordinax::cli::ExitSuccess;
+    for (AddCommands addCommands : CommandGroups) addCommands(app, status);
+    return ordinax::cli::runApp(app, argc, argv, status);
+}
