@@ -1,0 +1,26 @@
+// Reader of the NIST StRD linear regression files used as certified references.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "document/point_buffer.h"
+
+namespace ordinax::numerics::test {
+
+struct NistDataset {
+    std::vector<double> estimate;   // B0, B1, ... (B1 only for the no-intercept sets)
+    std::vector<double> deviation;  // standard deviation of each estimate
+    double residualDeviation = 0.0;
+    double rSquared = 0.0;
+    double fStatistic = 0.0;        // infinity when the file says "Infinity"
+    std::vector<document::Point> points;  // (x, y)
+};
+
+// Reads tests/numerics/data/nist-strd/<name>.dat.
+NistDataset readNist(const std::string& name);
+
+// Log relative error: the number of agreeing significant digits (15 when equal).
+double logRelativeError(double certified, double computed);
+
+}  // namespace ordinax::numerics::test
