@@ -1,0 +1,95 @@
+// Separator and coordinate-count detection.
+#include "exchange/separator_detection.h"
+
+#include <algorithm>
+
+#include "base/encoding.h"
+#include "base/text.h"
+
+namespace ordinax::exchange {
+
+namespace {
+
+// Characters that belong to numbers, words and brackets, never separators.
+constexpr std::string_view NotSeparators = ".+-_&(){}[]\"`^\xB0\xB2";
+
+bool isNumberOrWord(unsigned char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || c >= 192 ||
+           NotSeparators.find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+// The separators left in a line: blanks runs reduced, the line upper case,
+// then digits, letters and number signs removed. Blanks at both ends are
+// alignment, not separators.
+std::string separatorsOf(std::string_view line) {
+    while (!line.empty() && (line.front() == ' ' || line.front() == '\r')) line.remove_prefix(1);
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\r')) line.remove_suffix(1);
+    std::string out;
+    char previous = 0;
+    for (char c : line) {
+        const bool repeatedBlank = c == ' ' && previous == ' ';
+        previous = c;
+        if (repeatedBlank || c == '\r') continue;
+        const char upper = base::upperCase1252(c);
+        if (!isNumberOrWord(static_cast<unsigned char>(upper))) out += upper;
+    }
+    return out;
+}
+
+const std::string* firstDataLine(const ConversionProcedure& p, std::span<const std::string> lines) {
+    const std::size_t at = static_cast<std::size_t>(std::max(p.headerLineCount, 0));
+    return at < lines.size() ? &lines[at] : nullptr;
+}
+
+// xOrder and yOrder within a count of values: lowered to it, or for a single
+// value both 1 (x then the record number).
+void fitOrders(ConversionProcedure& p) {
+    if (p.coordinateCount > 1) {
+        p.xOrder = std::min(p.xOrder, p.coordinateCount);
+        p.yOrder = std::min(p.yOrder, p.coordinateCount);
+        return;
+    }
+    if (p.xOrder > 0) p.xOrder = 1;
+    if (p.yOrder > 0) p.yOrder = 1;
+    if (p.xOrder == 1 && p.yOrder == 1) p.xOrder = 0;
+}
+
+}  // namespace
+
+std::vector<std::string> previewLines(std::string_view fileBytes, int charSet) {
+    std::vector<std::string> lines;
+    while (!fileBytes.empty()) {
+        const std::size_t lf = fileBytes.find('\n');
+        std::string_view line = fileBytes.substr(0, lf);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(charSet == 1 ? base::cp850ToWindows1252(line) : std::string(line));
+        if (lf == std::string_view::npos) break;
+        fileBytes.remove_prefix(lf + 1);
+    }
+    return lines;
+}
+
+std::string detectSeparator(std::string_view firstDataLine) {
+    const std::string separators = separatorsOf(firstDataLine);
+    if (separators.empty()) return "CR";
+    if (separators.front() == ' ') return "ESPACE";
+    if (separators.front() == '\t') return "TAB";
+    return std::string(1, separators.front());
+}
+
+void detectCoordinateCount(ConversionProcedure& p, std::span<const std::string> lines) {
+    if (p.orientation == 1) {
+        const std::size_t from = std::min(lines.size(), static_cast<std::size_t>(std::max(p.headerLineCount, 0)));
+        const auto count = std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end(),
+                                         [](const std::string& l) { return !l.empty(); });
+        p.coordinateCount = static_cast<int>(std::min<std::ptrdiff_t>(count, 999));
+    } else {
+        const std::string* line = firstDataLine(p, lines);
+        const std::string separators = line ? separatorsOf(*line) : std::string();
+        p.coordinateCount =
+            separators.empty() ? 1 : 1 + static_cast<int>(std::count(separators.begin(), separators.end(), separators.front()));
+    }
+    fitOrders(p);
+}
+
+}  // namespace ordinax::exchange
