@@ -1,14 +1,19 @@
-// Bounds-checked reading of little-endian values from a byte span. A read
-// past the end sets a sticky failure and yields zeros: callers check `ok()`
-// at the points where a value decides what happens next.
+// Bounds-checked reading of little-endian values from bytes in memory or from
+// a file. A read past the end sets a sticky failure and yields zeros: callers
+// check `ok()` at the points where a value decides what happens next.
 #pragma once
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace ordinax::document {
 
@@ -16,16 +21,24 @@ static_assert(std::endian::native == std::endian::little, "diagram files are rea
 
 class ByteCursor {
 public:
-    explicit ByteCursor(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+    // Reads from bytes in memory.
+    explicit ByteCursor(std::span<const std::uint8_t> bytes)
+        : size_(bytes.size()), window_(bytes.data()), windowLength_(bytes.size()) {}
+
+    // Reads from an open file of `size` bytes through a small window; large
+    // blocks (the points) go straight from the file to their destination, so
+    // a big diagram is never held twice in memory. A file that shrinks while
+    // it is read fails the cursor like a truncated one.
+    ByteCursor(int fd, std::uint64_t size) : fd_(fd), size_(size), buffer_(WindowSize) {}
 
     bool ok() const { return ok_; }
-    std::size_t position() const { return pos_; }
-    std::size_t remaining() const { return ok_ ? bytes_.size() - pos_ : 0; }
+    std::uint64_t position() const { return pos_; }
+    std::uint64_t remaining() const { return ok_ ? size_ - pos_ : 0; }
     void fail() { ok_ = false; }
 
     // True when `count` more bytes are available; fails the cursor otherwise.
     bool need(std::uint64_t count) {
-        if (!ok_ || count > bytes_.size() - pos_) {
+        if (!ok_ || count > size_ - pos_) {
             ok_ = false;
             return false;
         }
@@ -34,24 +47,14 @@ public:
 
     // Copies `size` bytes into `out`; zeros when they are not there.
     void raw(void* out, std::size_t size) {
-        if (!need(size)) {
+        if (!need(size) || !copyOut(static_cast<std::uint8_t*>(out), size)) {
+            ok_ = false;
             std::memset(out, 0, size);
-            return;
         }
-        std::memcpy(out, bytes_.data() + pos_, size);
-        pos_ += size;
-    }
-
-    // The next `size` bytes without copying them (empty after a failure).
-    std::span<const std::uint8_t> take(std::size_t size) {
-        if (!need(size)) return {};
-        const auto part = bytes_.subspan(pos_, size);
-        pos_ += size;
-        return part;
     }
 
     void skip(std::uint64_t size) {
-        if (need(size)) pos_ += static_cast<std::size_t>(size);
+        if (need(size)) pos_ += size;
     }
 
     std::int32_t i32() {
@@ -75,18 +78,62 @@ public:
             ok_ = false;
             return {};
         }
-        const char* start = reinterpret_cast<const char*>(bytes_.data() + pos_);
-        pos_ += static_cast<std::size_t>(length) + 1;
-        const void* zero = std::memchr(start, 0, static_cast<std::size_t>(length));
-        const std::size_t kept = zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - start)
-                                      : static_cast<std::size_t>(length);
-        return std::string(start, kept);
+        std::string s(static_cast<std::size_t>(length) + 1, '\0');
+        raw(s.data(), s.size());
+        s.resize(std::strlen(s.c_str()));
+        return s;
     }
 
 private:
-    std::span<const std::uint8_t> bytes_;
-    std::size_t pos_ = 0;
+    static constexpr std::size_t WindowSize = 64 * 1024;
+
+    // Copies bytes from position pos_ on; the caller has checked they exist.
+    bool copyOut(std::uint8_t* out, std::size_t size) {
+        while (size > 0) {
+            if (pos_ >= windowStart_ && pos_ < windowStart_ + windowLength_) {
+                const std::size_t at = static_cast<std::size_t>(pos_ - windowStart_);
+                const std::size_t n = std::min(size, windowLength_ - at);
+                std::memcpy(out, window_ + at, n);
+                out += n;
+                size -= n;
+                pos_ += n;
+            } else if (fd_ < 0) {
+                return false;
+            } else if (size >= WindowSize) {
+                if (!readAt(out, size, pos_)) return false;
+                pos_ += size;
+                return true;
+            } else {
+                const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(WindowSize, size_ - pos_));
+                if (!readAt(buffer_.data(), n, pos_)) return false;
+                window_ = buffer_.data();
+                windowStart_ = pos_;
+                windowLength_ = n;
+            }
+        }
+        return true;
+    }
+
+    bool readAt(std::uint8_t* out, std::size_t size, std::uint64_t offset) {
+        while (size > 0) {
+            const ssize_t n = ::pread(fd_, out, size, static_cast<off_t>(offset));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return false;
+            out += n;
+            size -= static_cast<std::size_t>(n);
+            offset += static_cast<std::uint64_t>(n);
+        }
+        return true;
+    }
+
+    int fd_ = -1;
+    std::uint64_t size_ = 0;
+    std::uint64_t pos_ = 0;
     bool ok_ = true;
+    std::vector<std::uint8_t> buffer_;
+    const std::uint8_t* window_ = nullptr;
+    std::uint64_t windowStart_ = 0;
+    std::size_t windowLength_ = 0;
 };
 
 }  // namespace ordinax::document

@@ -2,11 +2,14 @@
 // reader and writer.
 #include "document/orx_file.h"
 
+#include <unistd.h>
+
 #include <new>
 
 #include "base/strings.h"
 #include "document/diagram_ops.h"
 #include "document/orx_image.h"
+#include "document/orx_reader.h"
 #include "document/safe_file.h"
 
 namespace ordinax::document {
@@ -30,10 +33,26 @@ void finishOpenedDiagram(Diagram& diagram) {
 }
 
 ReadResult openDiagramFile(const std::string& path, const DiagramDefaults& defaults, Diagram& diagram) {
-    FileBytes file;
-    if (!readWholeFile(path, file)) return openFailure(path);
+    ReadableFile file;
+    if (!openReadableFile(path, file)) return openFailure(path);
+    std::uint8_t header[HeaderSize] = {};
+    const bool complete = file.size() >= HeaderSize && ::pread(file.fd(), header, HeaderSize, 0) == HeaderSize;
+    const FileFormat format = complete ? detectFormat(header) : FileFormat::Unknown;
+
     Diagram loaded;
-    ReadResult r = readDiagramBytes(file.bytes(), defaults, loaded, path);
+    ReadResult r;
+    if (format == FileFormat::Asb02 || format == FileFormat::Asb01) {
+        // The current layout is read straight from the file: the points go
+        // from the disk into the curves without a copy of the whole file.
+        resetDiagram(loaded, defaults);
+        ByteCursor in(file.fd(), file.size());
+        r = readCurrentLayout(in, format, loaded);
+    } else {
+        // Older generations are small and read from memory.
+        FileBytes bytes;
+        if (!readWholeFile(path, bytes)) return openFailure(path);
+        r = readDiagramBytes(bytes.bytes(), defaults, loaded, path);
+    }
     if (!r.ok) return r;
     finishOpenedDiagram(loaded);
     diagram = std::move(loaded);

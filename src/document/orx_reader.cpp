@@ -12,6 +12,7 @@
 #include "document/diagram_ops.h"
 #include "document/legacy_format.h"
 #include "document/orx_file.h"
+#include "document/orx_reader.h"
 
 namespace ordinax::document {
 
@@ -144,7 +145,7 @@ bool readPoints(ByteCursor& in, Curve& c, std::int32_t count) {
     if (bytes > in.remaining()) return false;
     const std::size_t kept = static_cast<std::size_t>(std::min(count, MaxPoints));
     const std::span<Point> points = c.points.assignUninitialised(kept);
-    if (kept) std::memcpy(points.data(), in.take(kept * PointBytes).data(), kept * PointBytes);
+    if (kept) in.raw(points.data(), kept * PointBytes);
     in.skip(bytes - kept * PointBytes);
     return in.ok();
 }
@@ -252,16 +253,8 @@ FileFormat detectFormat(std::span<const std::uint8_t> bytes) {
     return FileFormat::Legacy;
 }
 
-ReadResult readDiagramBytes(std::span<const std::uint8_t> bytes, const DiagramDefaults& defaults, Diagram& out,
-                            const std::string& path) {
+ReadResult readCurrentLayout(ByteCursor& in, FileFormat format, Diagram& out) {
     try {
-        resetDiagram(out, defaults);
-        const FileFormat format = detectFormat(bytes);
-        if (format == FileFormat::Unknown) return formatError();
-        if (format == FileFormat::Legacy)
-            return readLegacyDiagram(bytes.first(HeaderSize), bytes, path, defaults, out);
-
-        ByteCursor in(bytes);
         in.skip(HeaderSize);
         if (!readLayout(in, format == FileFormat::Asb02, out)) return formatError();
 
@@ -279,6 +272,16 @@ ReadResult readDiagramBytes(std::span<const std::uint8_t> bytes, const DiagramDe
         // out of memory here still must not take the program down.
         return formatError();
     }
+}
+
+ReadResult readDiagramBytes(std::span<const std::uint8_t> bytes, const DiagramDefaults& defaults, Diagram& out,
+                            const std::string& path) {
+    resetDiagram(out, defaults);
+    const FileFormat format = detectFormat(bytes);
+    if (format == FileFormat::Unknown) return formatError();
+    if (format == FileFormat::Legacy) return readLegacyDiagram(bytes.first(HeaderSize), bytes, path, defaults, out);
+    ByteCursor in(bytes);
+    return readCurrentLayout(in, format, out);
 }
 
 }  // namespace ordinax::document

@@ -108,6 +108,21 @@ mode_t defaultFileMode() {
 
 void FileBytes::Free::operator()(std::uint8_t* p) const { std::free(p); }
 
+ReadableFile::~ReadableFile() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool openReadableFile(const std::string& path, ReadableFile& out) {
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) return false;
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) return false;
+    if (out.fd_ >= 0) ::close(out.fd_);
+    out.size_ = static_cast<std::uint64_t>(st.st_size);
+    out.fd_ = ::dup(fd.get());
+    return out.fd_ >= 0;
+}
+
 bool readWholeFile(const std::string& path, FileBytes& out) {
     // Non-blocking open: a pipe given as a diagram must not hang the program.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));

@@ -24,6 +24,26 @@ private:
     friend bool readWholeFile(const std::string& path, FileBytes& out);
 };
 
+// An open regular file and its size; closed when the object goes.
+class ReadableFile {
+public:
+    ReadableFile() = default;
+    ReadableFile(const ReadableFile&) = delete;
+    ReadableFile& operator=(const ReadableFile&) = delete;
+    ~ReadableFile();
+    int fd() const { return fd_; }
+    std::uint64_t size() const { return size_; }
+
+private:
+    int fd_ = -1;
+    std::uint64_t size_ = 0;
+    friend bool openReadableFile(const std::string& path, ReadableFile& out);
+};
+
+// Opens a regular file for reading; false when it cannot be opened or is
+// not a regular file (a folder or a pipe is refused without blocking).
+bool openReadableFile(const std::string& path, ReadableFile& out);
+
 // Reads a regular file whole; false when it cannot be opened or read (a
 // folder or a pipe is refused without blocking).
 bool readWholeFile(const std::string& path, FileBytes& out);
