@@ -41,6 +41,42 @@ TEST(OrxDamaged, TruncatedAtEveryOffsetFails) {
     EXPECT_TRUE(readDiagramBytes(whole, defaults, d).ok);
 }
 
+TEST(OrxDamaged, TruncatedFilesFailThroughTheFileReader) {
+    // Opening reads straight from the file, large point blocks bypassing the
+    // read window: cut the file inside texts, inside the window and inside
+    // such a block.
+    const std::string folder = scratchFolder();
+    const DiagramDefaults defaults = factoryDiagramDefaults();
+    Diagram big;
+    resetDiagram(big, defaults);
+    for (int c = 0; c < 2; ++c) {
+        big.curves.emplace_back();
+        big.curves.back().title = "c" + std::to_string(c);
+        auto points = big.curves.back().points.assignUninitialised(10000);
+        for (std::size_t i = 0; i < points.size(); ++i) points[i] = {double(i), double(c) - double(i)};
+    }
+    const std::vector<std::uint8_t> whole = writeDiagramBytes(big, "01/01/2026 (00:00)");
+    const std::string path = folder + "/coupe.orx";
+    std::vector<std::size_t> cuts = {0, 23, 24, 100, whole.size() - 1};
+    for (std::size_t n = 1000; n < whole.size(); n += 7919) cuts.push_back(n);
+    for (std::size_t n : cuts) {
+        writeFileBytes(path, std::vector<std::uint8_t>(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(n)));
+        Diagram d;
+        const ReadResult r = openDiagramFile(path, defaults, d);
+        ASSERT_FALSE(r.ok) << "cut at " << n;
+        ASSERT_EQ(r.message.id, base::MsgFormatIncompatible) << "cut at " << n;
+    }
+    writeFileBytes(path, whole);
+    Diagram fromFile;
+    Diagram fromMemory;
+    ASSERT_TRUE(openDiagramFile(path, defaults, fromFile).ok);
+    ASSERT_TRUE(readDiagramBytes(whole, defaults, fromMemory).ok);
+    finishOpenedDiagram(fromMemory);
+    EXPECT_TRUE(fromFile == fromMemory) << diagramDiff(fromFile, fromMemory);
+    EXPECT_EQ(fromFile.curves[1].points[9999], (Point{9999, -9998}));
+    fs::remove_all(folder);
+}
+
 TEST(OrxDamaged, HostileLengthsAndCountsAreRefused) {
     const DiagramDefaults defaults = factoryDiagramDefaults();
     const HandFile h = handFile(defaults);
