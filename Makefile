@@ -25,7 +25,7 @@ test: build
 sanitize: deps
 	@cmake --preset sanitize -DORDINAX_WERROR=$(WERROR) > /dev/null
 	@cmake --build --preset sanitize
-	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize
+	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize
 
 bench: build
 	@for b in build/default/bin/bench_*; do echo "== $$b"; $$b --benchmark_counters_tabular=true || exit 1; done

@@ -3,7 +3,8 @@
 
 Writes a semicolon CSV of 1 000 000 rows x 10 columns with decimal commas
 (about 100 MB, the file of bench_exchange), then times, each as a whole process:
-  - `ordinax-cli import` with a procedure of 10 columns (when the CLI is built);
+  - `ordinax-cli import` with a procedure of 10 columns (when the CLI is built),
+    its printed curve and point counts checked, the .orx file written included;
   - pandas.read_csv(sep=";", decimal=",") when pandas is installed.
 The target is the import at least twice as fast as pandas.
 
@@ -11,6 +12,7 @@ Usage: bench/compare_import.py [--build build/default] [--rows N] [--keep]
 """
 import argparse
 import importlib.util
+import json
 import os
 import subprocess
 import sys
@@ -45,14 +47,28 @@ def write_procedure(path, columns=10):
         out.write("ORDINAX_6A\n" + "\n".join(str(f) for f in fields) + "\n;\n10\n1\n")
 
 
-def timed(command):
+def timed(command, check_output=None):
     start = time.perf_counter()
-    subprocess.run(command, check=True, stdout=subprocess.DEVNULL)
-    return time.perf_counter() - start
+    done = subprocess.run(command, check=True, stdout=subprocess.PIPE)
+    seconds = time.perf_counter() - start
+    if check_output:
+        check_output(done.stdout)
+    return seconds
 
 
-def best_of(runs, command):
-    return min(timed(command) for _ in range(runs))
+def best_of(runs, command, check_output=None):
+    return min(timed(command, check_output) for _ in range(runs))
+
+
+def cli_result_checker(rows, columns=10):
+    # A timing of an import that read the wrong thing would mean nothing.
+    def check(stdout):
+        result = json.loads(stdout)
+        expected = {"curves": columns - 1, "points": min(rows, 1_000_000)}
+        got = {"curves": result["curves"], "points": result["points"]}
+        if got != expected:
+            sys.exit("ordinax-cli import read %s, expected %s" % (got, expected))
+    return check
 
 
 def main():
@@ -75,7 +91,9 @@ def main():
     cli = os.path.join(args.build, "bin", "ordinax-cli")
     if os.access(cli, os.X_OK):
         out = os.path.join(folder, "out.orx")
-        results["ordinax-cli import"] = best_of(args.runs, [cli, "import", csv, "--procedure", pca, "-o", out])
+        # Factory preferences: the figure must not depend on the user's settings.
+        command = [cli, "import", csv, "--procedure", pca, "-o", out, "--factory"]
+        results["ordinax-cli import"] = best_of(args.runs, command, cli_result_checker(args.rows))
     else:
         print("ordinax-cli not found in %s: only the others are timed" % args.build)
 

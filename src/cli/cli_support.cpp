@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -201,6 +202,19 @@ std::optional<Json> readJsonFile(const std::string& path, base::Message& error) 
 
 std::string saveDateText() {
     return base::modificationDateText(std::time(nullptr), base::Language::French);
+}
+
+std::string programDataPath(std::string_view name) {
+    namespace fs = std::filesystem;
+    std::error_code failure;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", failure);
+    // Without /proc the working folder is the best remaining guess.
+    const fs::path folder = failure ? fs::current_path(failure) : executable.parent_path();
+    const fs::path beside = folder / fs::path(name);
+    const fs::path shared = folder.parent_path() / "share" / "ordinax" / fs::path(name);
+    if (fs::exists(beside, failure)) return beside.string();
+    if (fs::exists(shared, failure)) return shared.string();
+    return beside.string();
 }
 
 void prepareApp(CLI::App& app) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include <CLI/CLI.hpp>
 
@@ -58,6 +59,11 @@ std::optional<Json> readJsonFile(const std::string& path, base::Message& error);
 
 // The text written into the curves' empty modification dates when saving now.
 std::string saveDateText();
+
+// The path of a data file of the program (the regression catalogue, ...):
+// next to the executable, else in ../share/ordinax/ beside its folder; when
+// neither exists, the path next to the executable, for the message naming it.
+std::string programDataPath(std::string_view name);
 
 // Gives the application French help texts; call before adding the commands,
 // which inherit the help flag and the labels.

@@ -4,6 +4,9 @@
 
 #include "cli/cli_support.h"
 #include "cli/document_commands.h"
+#include "cli/exchange_commands.h"
+#include "cli/fit_commands.h"
+#include "cli/function_command.h"
 
 namespace {
 
@@ -11,6 +14,9 @@ using AddCommands = void (*)(CLI::App&, int&);
 
 constexpr AddCommands CommandGroups[] = {
     ordinax::cli::addDocumentCommands,
+    ordinax::cli::addFunctionCommand,
+    ordinax::cli::addFitCommands,
+    ordinax::cli::addExchangeCommands,
 };
 
 }  // namespace

@@ -1,42 +1,27 @@
-// Code names of the treatments. Only the smoothing kinds and the Fourier
-// series are named so far; the regression models keep their number until the
-// catalogue's names are wired in (this table is the one place to change).
+// Code names of the treatments, taken from the regression core's table so
+// that the JSON of every command names the 43 kinds as files and reports do.
 #include "cli/treatment_code.h"
 
-#include <array>
+#include <string>
+
+#include "numerics/fit_kind.h"
 
 namespace ordinax::cli {
 
-namespace {
-
-struct NamedTreatment {
-    int treatment;
-    std::string_view code;
-};
-
-constexpr std::array<NamedTreatment, 5> NamedTreatments = {{
-    {1, "JPP"},
-    {2, "BSP"},
-    {3, "SPC"},
-    {4, "BEZ"},
-    {5, "FOU"},
-}};
-
-}  // namespace
-
 nlohmann::ordered_json treatmentCode(int treatment) {
-    if (treatment == 0) return nullptr;
-    for (const NamedTreatment& named : NamedTreatments) {
-        if (named.treatment == treatment) return std::string(named.code);
-    }
-    return treatment;
+    if (treatment == numerics::KindNone) return nullptr;
+    const std::string_view code = numerics::codeName(treatment);
+    if (code.empty()) return treatment;
+    return std::string(code);
 }
 
 std::optional<int> treatmentFromCode(std::string_view code) {
-    for (const NamedTreatment& named : NamedTreatments) {
-        if (named.code == code) return named.treatment;
-    }
-    return std::nullopt;
+    const int kind = numerics::kindFromCode(code);
+    if (kind == numerics::KindNone) return std::nullopt;
+    // JSON keys are exact: the lenient reading of the core (blanks, lower case)
+    // is for hand-typed files, but the alias POW is a name of its own.
+    if (numerics::codeName(kind) != code && code != "POW") return std::nullopt;
+    return kind;
 }
 
 }  // namespace ordinax::cli

@@ -95,6 +95,8 @@ TEST(DiagramJson, TreatmentCodesAndNumbers) {
     const Case cases[] = {
         {"null", 0}, {"\"JPP\"", 1}, {"\"BSP\"", 2}, {"\"SPC\"", 3}, {"\"BEZ\"", 4},
         {"\"FOU\"", 5}, {"0", 0}, {"5", 5}, {"42", 42},
+        // The regression models by their code names (table of kinds 6..42); POW is PUI.
+        {"\"BETA\"", 6}, {"\"LIN\"", 17}, {"\"POL6\"", 35}, {"\"PUI\"", 36}, {"\"POW\"", 36}, {"\"SUPGEO\"", 42},
     };
     for (const Case& c : cases) {
         Diagram d = newDiagram();
@@ -104,7 +106,10 @@ TEST(DiagramJson, TreatmentCodesAndNumbers) {
     }
     EXPECT_TRUE(treatmentCode(0).is_null());
     EXPECT_EQ(treatmentCode(5), "FOU");
-    EXPECT_EQ(treatmentCode(6), 6);
+    EXPECT_EQ(treatmentCode(6), "BETA");
+    EXPECT_EQ(treatmentCode(17), "LIN");
+    EXPECT_EQ(treatmentCode(42), "SUPGEO");
+    EXPECT_EQ(treatmentCode(43), 43);  // out of range: the number as it was read
 }
 
 TEST(DiagramJson, FaultyValuesAreRefusedWithTheKeyNamed) {

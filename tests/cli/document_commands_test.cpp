@@ -54,7 +54,7 @@ TEST_F(DocumentCommands, InfoSummarisesEveryCurve) {
     // Extents worked by hand from the points.
     EXPECT_EQ(Json::parse(info.out), Json::parse(R"({"format": "ASB_02", "curveCount": 2, "curves": [
         {"title": "Température", "pointCount": 3, "treatment": "SPC", "hidden": 0, "extent": [[0.0, 2.0], [-1.0, 5.0]]},
-        {"title": "B", "pointCount": 1, "treatment": 12, "hidden": 1, "extent": [[-4.0, -4.0], [10.0, 10.0]]}]})"));
+        {"title": "B", "pointCount": 1, "treatment": "HOERL", "hidden": 1, "extent": [[-4.0, -4.0], [10.0, 10.0]]}]})"));
 }
 
 TEST_F(DocumentCommands, BuildDumpBuildDumpIsStable) {
