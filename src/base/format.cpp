@@ -50,28 +50,28 @@ struct Conversion {
 };
 
 template <typename T>
-std::string formatOne(const std::string& spec, T value) {
+std::string formatOne(const std::string& pattern, T value) {
     char buffer[128];
-    const int n = std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
+    const int n = std::snprintf(buffer, sizeof buffer, pattern.c_str(), value);
     if (n < 0) return {};
     if (static_cast<std::size_t>(n) < sizeof buffer) return std::string(buffer, static_cast<std::size_t>(n));
     std::string out(static_cast<std::size_t>(n) + 1, '\0');
-    std::snprintf(out.data(), out.size(), spec.c_str(), value);
+    std::snprintf(out.data(), out.size(), pattern.c_str(), value);
     out.resize(static_cast<std::size_t>(n));
     return out;
 }
 
-std::string specText(const Conversion& c, bool withWidth) {
-    std::string spec = "%";
-    spec += c.flags;
-    if (withWidth && c.width >= 0) spec += std::to_string(c.width);
+std::string conversionText(const Conversion& c, bool withWidth) {
+    std::string pattern = "%";
+    pattern += c.flags;
+    if (withWidth && c.width >= 0) pattern += std::to_string(c.width);
     if (c.precision >= 0) {
-        spec += '.';
-        spec += std::to_string(c.precision);
+        pattern += '.';
+        pattern += std::to_string(c.precision);
     }
-    spec += c.length;
-    spec += c.conversion;
-    return spec;
+    pattern += c.length;
+    pattern += c.conversion;
+    return pattern;
 }
 
 // Widens the exponent of a %e or %g text to at least three digits.
@@ -102,13 +102,13 @@ void padNumber(std::string& text, const Conversion& c, bool finite) {
 template <typename Floating>
 std::string formatFloating(const Conversion& c, Floating value) {
     const bool exponentForm = c.conversion == 'e' || c.conversion == 'E' || c.conversion == 'g' || c.conversion == 'G';
-    if (!exponentForm) return formatOne(specText(c, true), value);
+    if (!exponentForm) return formatOne(conversionText(c, true), value);
     // The width is applied after widening, so that "%10.2e" stays ten characters wide.
     Conversion bare = c;
     bare.flags.clear();
     for (char f : c.flags)
         if (f != '-' && f != '0') bare.flags += f;
-    std::string text = formatOne(specText(bare, false), value);
+    std::string text = formatOne(conversionText(bare, false), value);
     widenExponent(text);
     padNumber(text, c, std::isfinite(value));
     return text;
@@ -168,23 +168,23 @@ std::size_t parseConversion(const char* format, std::size_t i, Conversion& c, va
 }
 
 std::string formatSigned(const Conversion& c, va_list& args) {
-    const std::string spec = specText(c, true);
-    if (c.length == "l") return formatOne(spec, va_arg(args, long));
-    if (c.length == "ll" || c.length == "q") return formatOne(spec, va_arg(args, long long));
-    if (c.length == "j") return formatOne(spec, va_arg(args, std::intmax_t));
-    if (c.length == "z" || c.length == "Z") return formatOne(spec, va_arg(args, ssize_t));
-    if (c.length == "t") return formatOne(spec, va_arg(args, std::ptrdiff_t));
-    return formatOne(spec, va_arg(args, int));
+    const std::string pattern = conversionText(c, true);
+    if (c.length == "l") return formatOne(pattern, va_arg(args, long));
+    if (c.length == "ll" || c.length == "q") return formatOne(pattern, va_arg(args, long long));
+    if (c.length == "j") return formatOne(pattern, va_arg(args, std::intmax_t));
+    if (c.length == "z" || c.length == "Z") return formatOne(pattern, va_arg(args, ssize_t));
+    if (c.length == "t") return formatOne(pattern, va_arg(args, std::ptrdiff_t));
+    return formatOne(pattern, va_arg(args, int));
 }
 
 std::string formatUnsigned(const Conversion& c, va_list& args) {
-    const std::string spec = specText(c, true);
-    if (c.length == "l") return formatOne(spec, va_arg(args, unsigned long));
-    if (c.length == "ll" || c.length == "q") return formatOne(spec, va_arg(args, unsigned long long));
-    if (c.length == "j") return formatOne(spec, va_arg(args, std::uintmax_t));
-    if (c.length == "z" || c.length == "Z") return formatOne(spec, va_arg(args, std::size_t));
-    if (c.length == "t") return formatOne(spec, va_arg(args, std::ptrdiff_t));
-    return formatOne(spec, va_arg(args, unsigned int));
+    const std::string pattern = conversionText(c, true);
+    if (c.length == "l") return formatOne(pattern, va_arg(args, unsigned long));
+    if (c.length == "ll" || c.length == "q") return formatOne(pattern, va_arg(args, unsigned long long));
+    if (c.length == "j") return formatOne(pattern, va_arg(args, std::uintmax_t));
+    if (c.length == "z" || c.length == "Z") return formatOne(pattern, va_arg(args, std::size_t));
+    if (c.length == "t") return formatOne(pattern, va_arg(args, std::ptrdiff_t));
+    return formatOne(pattern, va_arg(args, unsigned int));
 }
 
 std::string formatConversion(const Conversion& c, va_list& args) {
@@ -206,12 +206,12 @@ std::string formatConversion(const Conversion& c, va_list& args) {
             if (c.length == "L") return formatFloating(c, va_arg(args, long double));
             return formatFloating(c, va_arg(args, double));
         case 'c':
-            if (c.length == "l") return formatOne(specText(c, true), va_arg(args, wint_t));
-            return formatOne(specText(c, true), va_arg(args, int));
+            if (c.length == "l") return formatOne(conversionText(c, true), va_arg(args, wint_t));
+            return formatOne(conversionText(c, true), va_arg(args, int));
         case 's':
-            if (c.length == "l") return formatOne(specText(c, true), va_arg(args, const wchar_t*));
-            return formatOne(specText(c, true), va_arg(args, const char*));
-        case 'p': return formatOne(specText(c, true), va_arg(args, void*));
+            if (c.length == "l") return formatOne(conversionText(c, true), va_arg(args, const wchar_t*));
+            return formatOne(conversionText(c, true), va_arg(args, const char*));
+        case 'p': return formatOne(conversionText(c, true), va_arg(args, void*));
         case 'n':
             // Writing through a pointer of the argument list is never wanted here.
             (void)va_arg(args, void*);
