@@ -40,7 +40,31 @@ void extentOf(const Diagram& diagram, Curve& curve, int direction) {
 
 }  // namespace
 
+// Both directions in one pass when neither main scale filters points: the
+// common case, and the one that decides how fast a big diagram opens. The
+// comparisons are written so that NaN coordinates are skipped.
+bool plainExtents(const Diagram& diagram, Curve& curve) {
+    const AxisScale& x = mainScale(diagram, 0);
+    const AxisScale& y = mainScale(diagram, 1);
+    if (x.kind == 1 || y.kind == 1 || y.kind == 2) return false;
+    const auto points = curve.points.view();
+    if (points.empty()) {
+        curve.extent = {{{0.0, 0.0}, {0.0, 0.0}}};
+        return true;
+    }
+    double loX = DoubleMax, hiX = -DoubleMax, loY = DoubleMax, hiY = -DoubleMax;
+    for (const Point& p : points) {
+        loX = p.x < loX ? p.x : loX;
+        hiX = p.x > hiX ? p.x : hiX;
+        loY = p.y < loY ? p.y : loY;
+        hiY = p.y > hiY ? p.y : hiY;
+    }
+    curve.extent = {{{clampToLimit(loX), clampToLimit(hiX)}, {clampToLimit(loY), clampToLimit(hiY)}}};
+    return true;
+}
+
 void curveExtent(const Diagram& diagram, Curve& curve, int which) {
+    if (which == -1 && plainExtents(diagram, curve)) return;
     if (which != 1) extentOf(diagram, curve, 0);
     if (which != 0) extentOf(diagram, curve, 1);
 }
