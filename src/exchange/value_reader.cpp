@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <ctime>
 
+#include "base/decimal_parse.h"
 #include "base/strings.h"
 
 namespace ordinax::exchange {
@@ -18,6 +19,7 @@ bool parseDecimal(std::string_view text, double& value) {
         text.remove_prefix(1);
         if (text.empty() || text.front() == '+' || text.front() == '-') return false;
     }
+    if (base::parseDecimalFast(text, value)) return true;
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value, std::chars_format::general);
     // Out of range (1E400, 1E-400) is refused rather than read as infinity or 0.
@@ -125,6 +127,7 @@ double ValueReader::read(std::string_view value, bool& wasDate) {
     const char last = value.back();
     if (last != '-' && last != '+' && value.front() != '+' && (decimalMode_ || base_ == 10)) {
         double v = 0.0;
+        if (base::parseDecimalFast(value, v)) return v;
         const char* end = value.data() + value.size();
         const auto result = std::from_chars(value.data(), end, v, std::chars_format::general);
         if (result.ec == std::errc() && result.ptr == end) return v;
