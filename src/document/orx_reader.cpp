@@ -12,6 +12,7 @@
 #include "document/diagram_ops.h"
 #include "document/legacy_format.h"
 #include "document/orx_file.h"
+#include "document/orx_parts.h"
 #include "document/orx_reader.h"
 
 namespace ordinax::document {
@@ -150,7 +151,7 @@ bool readPoints(ByteCursor& in, Curve& c, std::int32_t count) {
     return in.ok();
 }
 
-bool readCurve(ByteCursor& in, Curve& c) {
+bool readCurveRecord(ByteCursor& in, Curve& c) {
     c.title = in.text();
     c.modified = in.text();
     c.axisName[0] = in.text();
@@ -178,7 +179,7 @@ bool readCurve(ByteCursor& in, Curve& c) {
     return readPoints(in, c, pointCount);
 }
 
-bool readLayout(ByteCursor& in, bool withLogo, Diagram& d) {
+void readPageFields(ByteCursor& in, Diagram& d) {
     d.displayMode = in.i32();
     d.orientation[0] = in.i32();
     d.orientation[1] = in.i32();
@@ -190,9 +191,10 @@ bool readLayout(ByteCursor& in, bool withLogo, Diagram& d) {
     d.size[1] = in.f64();
     in.raw(d.drawSpace.data(), sizeof d.drawSpace);
     in.raw(d.dashLength.data(), sizeof d.dashLength);
-    const std::int32_t curveCount = in.i32();
-    if (!in.ok() || curveCount < 0 || curveCount > MaxCurves) return false;
+}
 
+// Items after the curve count, up to the Henry extent index.
+bool readPresentationRest(ByteCursor& in, bool withLogo, Diagram& d) {
     readBand(in, d.band[0]);
     readBand(in, d.band[1]);
     if (withLogo) readLogo(in, d.logo);
@@ -216,12 +218,19 @@ bool readLayout(ByteCursor& in, bool withLogo, Diagram& d) {
     }
     readScales(in, d);
     d.henryExtentIndex = in.i32();
-    if (!in.ok()) return false;
+    return in.ok();
+}
+
+bool readLayout(ByteCursor& in, bool withLogo, Diagram& d) {
+    readPageFields(in, d);
+    const std::int32_t curveCount = in.i32();
+    if (!in.ok() || curveCount < 0 || curveCount > MaxCurves) return false;
+    if (!readPresentationRest(in, withLogo, d)) return false;
 
     d.curves.resize(static_cast<std::size_t>(curveCount));
     for (Curve& c : d.curves) {
         resetCurve(c);
-        if (!readCurve(in, c)) return false;
+        if (!readCurveRecord(in, c)) return false;
     }
     return in.ok();
 }
@@ -282,6 +291,20 @@ ReadResult readDiagramBytes(std::span<const std::uint8_t> bytes, const DiagramDe
     if (format == FileFormat::Legacy) return readLegacyDiagram(bytes.first(HeaderSize), bytes, path, defaults, out);
     ByteCursor in(bytes);
     return readCurrentLayout(in, format, out);
+}
+
+bool readPresentation(ByteCursor& in, Diagram& diagram) {
+    readPageFields(in, diagram);
+    return readPresentationRest(in, true, diagram);
+}
+
+bool readCurve(ByteCursor& in, Curve& curve) {
+    try {
+        resetCurve(curve);
+        return readCurveRecord(in, curve);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
 }
 
 }  // namespace ordinax::document

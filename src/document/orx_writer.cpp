@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 #include "document/diagram_ops.h"
 #include "document/orx_file.h"
 #include "document/orx_image.h"
+#include "document/orx_parts.h"
 
 namespace ordinax::document {
 
@@ -53,6 +55,49 @@ public:
         char header[HeaderSize] = {};
         std::memcpy(header, MagicCurrent, std::strlen(MagicCurrent));
         out_.raw(header, sizeof header);
+        pageFields(d);
+        i32(d.curveCount());
+        presentationRest(d);
+        for (const Curve& c : d.curves) curve(c);
+    }
+
+    // The presentation fields without the curve count that the file puts among them.
+    void presentation(const Diagram& d) {
+        pageFields(d);
+        presentationRest(d);
+    }
+
+    void curve(const Curve& c) {
+        // The count written is the count of records that follow: a larger one
+        // would make the reader skip into the next curve.
+        const std::span<const Point> points = c.points.view().first(std::min<std::size_t>(c.points.size(), MaxPoints));
+        text(c.title);
+        text(c.modified);
+        text(c.axisName[0]);
+        text(c.axisName[1]);
+        i32(c.hidden);
+        i32(static_cast<std::int32_t>(points.size()));
+        text(c.legend);
+        out_.raw(&c.symbol, sizeof c.symbol);
+        out_.raw(&c.line, sizeof c.line);
+        i32(c.treatment);
+        f64(c.confidence);
+        for (std::size_t dir = 0; dir < 2; ++dir) {
+            f64(c.extent[dir][0]);
+            f64(c.bounds[dir][0]);
+            f64(c.extent[dir][1]);
+            f64(c.bounds[dir][1]);
+        }
+        i32(c.excludePoints);
+        fit(c.fit);
+        unit(c.unit[0]);
+        unit(c.unit[1]);
+        function(c.function);
+        out_.points(points);
+    }
+
+private:
+    void pageFields(const Diagram& d) {
         i32(d.displayMode);
         i32(d.orientation[0]);
         i32(d.orientation[1]);
@@ -64,7 +109,9 @@ public:
         f64(d.size[1]);
         out_.raw(d.drawSpace.data(), sizeof d.drawSpace);
         out_.raw(d.dashLength.data(), sizeof d.dashLength);
-        i32(d.curveCount());
+    }
+
+    void presentationRest(const Diagram& d) {
         for (const HeaderFooter& b : d.band) band(b);
         logo(d.logo);
         paint(d.backPaint);
@@ -88,10 +135,8 @@ public:
         }
         scales(d);
         i32(d.henryExtentIndex);
-        for (const Curve& c : d.curves) curve(c);
     }
 
-private:
     void i32(std::int32_t v) { out_.raw(&v, sizeof v); }
     void f64(double v) { out_.raw(&v, sizeof v); }
     void paint(const PaintStyle& p) { out_.raw(p.value.data(), sizeof p.value); }
@@ -195,36 +240,22 @@ private:
         text(f.domain);
     }
 
-    void curve(const Curve& c) {
-        // The count written is the count of records that follow: a larger one
-        // would make the reader skip into the next curve.
-        const std::span<const Point> points = c.points.view().first(std::min<std::size_t>(c.points.size(), MaxPoints));
-        text(c.title);
-        text(c.modified);
-        text(c.axisName[0]);
-        text(c.axisName[1]);
-        i32(c.hidden);
-        i32(static_cast<std::int32_t>(points.size()));
-        text(c.legend);
-        out_.raw(&c.symbol, sizeof c.symbol);
-        out_.raw(&c.line, sizeof c.line);
-        i32(c.treatment);
-        f64(c.confidence);
-        for (std::size_t dir = 0; dir < 2; ++dir) {
-            f64(c.extent[dir][0]);
-            f64(c.bounds[dir][0]);
-            f64(c.extent[dir][1]);
-            f64(c.bounds[dir][1]);
-        }
-        i32(c.excludePoints);
-        fit(c.fit);
-        unit(c.unit[0]);
-        unit(c.unit[1]);
-        function(c.function);
-        out_.points(points);
-    }
-
     Sink& out_;
+};
+
+// Writes the layout straight to a file, points included, for the parts
+// written on their own.
+struct FileSink {
+    std::FILE* file;
+    bool ok = true;
+    void raw(const void* data, std::size_t size) {
+        if (ok && size > 0 && std::fwrite(data, 1, size, file) != size) ok = false;
+    }
+    void zeros(std::size_t size) {
+        static constexpr char Zero[16] = {};
+        for (; size > 0 && ok; size -= std::min(size, sizeof Zero)) raw(Zero, std::min(size, sizeof Zero));
+    }
+    void points(std::span<const Point> p) { raw(p.data(), p.size_bytes()); }
 };
 
 // Fresh 4 KiB pages are what a large image costs most here: the untouched
@@ -280,6 +311,18 @@ std::vector<std::uint8_t> writeDiagramBytes(Diagram& diagram, const std::string&
     }
     std::copy(image.bytes.begin() + static_cast<std::ptrdiff_t>(from), image.bytes.end(), at);
     return out;
+}
+
+bool writePresentation(std::FILE* out, const Diagram& diagram) {
+    FileSink sink{out};
+    LayoutWriter<FileSink>(sink).presentation(diagram);
+    return sink.ok;
+}
+
+bool writeCurve(std::FILE* out, const Curve& curve) {
+    FileSink sink{out};
+    LayoutWriter<FileSink>(sink).curve(curve);
+    return sink.ok;
 }
 
 }  // namespace ordinax::document
