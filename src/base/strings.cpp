@@ -88,6 +88,12 @@ constexpr Entry Table[] = {
     {MsgMathErrorZero, "A chaque erreur, y est affecté de la valeur 0."},
     {MsgExpressionTooLong,
      "La fonction est trop longue !\n\nElle peut compter au plus 128 caractères\n(chaque \"-(\" en compte 4)."},
+    {MsgDiagramFull, "Impossible de créer une nouvelle courbe !\n\nLe nombre maxi de courbes est atteint pour ce diagramme."},
+    {MsgConcatenationTooBig, "Concaténation impossible !\n\nEnsemble des points supérieur à %s."},
+    {MsgDeleteCurvesConfirm, "{La|Les} courbe{|s} sélectionnée{|s} {va|vont} être supprimée{|s} !\n\nConfirmation ?"},
+    {MsgDeleteFunctionsConfirm,
+     "{La|Les} fonction{|s} analytique{|s} associée{|s} avec {la|les}\ncourbe{|s} sélectionnée{|s} {va|vont} être "
+     "supprimée{|s} !\n\nConfirmation ?"},
 };
 
 }  // namespace

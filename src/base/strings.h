@@ -77,6 +77,11 @@ enum MessageId : int {
     MsgMathErrorPoints = 751,            // "pour un nombre total de %d point{|s} !"
     MsgMathErrorZero = 752,              // "A chaque erreur, y est affecté de la valeur 0."
     MsgExpressionTooLong = 9750,         // an expression longer than the token array
+    // Curve management: new, duplicate, concatenate, delete.
+    MsgDiagramFull = 9150,               // "Impossible de créer une nouvelle courbe ! ... maxi de courbes ..."
+    MsgConcatenationTooBig = 9151,       // "Concaténation impossible !\n\nEnsemble des points supérieur à %s."
+    MsgDeleteCurvesConfirm = 9152,       // "{La|Les} courbe{|s} sélectionnée{|s} {va|vont} être supprimée{|s} ! ..."
+    MsgDeleteFunctionsConfirm = 9153,    // "{La|Les} fonction{|s} analytique{|s} associée{|s} ... Confirmation ?"
 };
 
 // The UTF-8 text of an id; empty when the id is unknown.
