@@ -7,6 +7,7 @@
 #include "cli/exchange_commands.h"
 #include "cli/fit_commands.h"
 #include "cli/function_command.h"
+#include "cli/macro_command.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ constexpr AddCommands CommandGroups[] = {
     ordinax::cli::addFunctionCommand,
     ordinax::cli::addFitCommands,
     ordinax::cli::addExchangeCommands,
+    ordinax::cli::addMacroCommand,
 };
 
 }  // namespace
