@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -72,6 +73,19 @@ void prepareApp(CLI::App& app);
 // Wraps a command body for CLI11: the body's status lands in `status`, and an
 // unexpected exception becomes a failure message instead of a crash.
 std::function<void()> commandCallback(int& status, std::function<int()> body);
+
+// Adds a command whose options (with the settings choice as `settings`) live
+// as long as the application that parses them, and whose body is `run`.
+template <typename Options>
+CLI::App* addCommand(CLI::App& app, int& status, const char* name, const char* description, int (*run)(const Options&),
+                     std::shared_ptr<Options>& options) {
+    options = std::make_shared<Options>();
+    CLI::App* command = app.add_subcommand(name, description);
+    command->group("Commandes");
+    addSettingsOptions(*command, options->settings);
+    command->callback(commandCallback(status, [run, options] { return run(*options); }));
+    return command;
+}
 
 // Parses the command line and runs the chosen command; returns the exit status
 // (help 0, usage errors 2, otherwise the command's own status).

@@ -115,17 +115,6 @@ int runConvert(const DocumentOptions& options) {
     return saveOrReport(diagram, options.output);
 }
 
-// One command: its options live as long as the application that parses them.
-CLI::App* addCommand(CLI::App& app, int& status, const char* name, const char* description,
-                     int (*run)(const DocumentOptions&), std::shared_ptr<DocumentOptions>& options) {
-    options = std::make_shared<DocumentOptions>();
-    CLI::App* command = app.add_subcommand(name, description);
-    command->group("Commandes");
-    addSettingsOptions(*command, options->settings);
-    command->callback(commandCallback(status, [run, options] { return run(*options); }));
-    return command;
-}
-
 void addInput(CLI::App& command, DocumentOptions& options, const char* description, const char* typeName) {
     command.add_option("FICHIER", options.input, description)->required()->type_name(typeName);
 }

@@ -474,17 +474,6 @@ int runProcedure(const ProcedureCommandOptions& o) {
 // ---------------------------------------------------------------------------
 // Registration.
 
-template <typename Options>
-CLI::App* addCommand(CLI::App& app, int& status, const char* name, const char* description, int (*run)(const Options&),
-                     std::shared_ptr<Options>& options) {
-    options = std::make_shared<Options>();
-    CLI::App* command = app.add_subcommand(name, description);
-    command->group("Commandes");
-    addSettingsOptions(*command, options->settings);
-    command->callback(commandCallback(status, [run, options] { return run(*options); }));
-    return command;
-}
-
 void addImport(CLI::App& app, int& status) {
     std::shared_ptr<ImportOptions> o;
     CLI::App* command = addCommand(app, status, "import",

@@ -260,12 +260,9 @@ CLI::Validator modelCode() {
 }
 
 // One command with the options every regression command has.
-CLI::App* addCommand(CLI::App& app, int& status, const char* name, const char* description,
-                     int (*run)(const FitCommandOptions&), std::shared_ptr<FitCommandOptions>& options) {
-    options = std::make_shared<FitCommandOptions>();
-    CLI::App* command = app.add_subcommand(name, description);
-    command->group("Commandes");
-    addSettingsOptions(*command, options->settings);
+CLI::App* addFitCommand(CLI::App& app, int& status, const char* name, const char* description,
+                        int (*run)(const FitCommandOptions&), std::shared_ptr<FitCommandOptions>& options) {
+    CLI::App* command = addCommand(app, status, name, description, run, options);
     command->add_option("FICHIER", options->input, "Fichier diagramme à lire (toutes générations)")
         ->required()
         ->type_name("FICHIER");
@@ -274,7 +271,6 @@ CLI::App* addCommand(CLI::App& app, int& status, const char* name, const char* d
         ->type_name("N")
         ->check(CLI::NonNegativeNumber);
     command->add_flag("--compact", options->compact, "JSON compact, sans indentation");
-    command->callback(commandCallback(status, [run, options] { return run(*options); }));
     return command;
 }
 
@@ -283,7 +279,7 @@ CLI::App* addCommand(CLI::App& app, int& status, const char* name, const char* d
 void addFitCommands(CLI::App& app, int& status) {
     std::shared_ptr<FitCommandOptions> options;
 
-    CLI::App* fit = addCommand(app, status, "fit",
+    CLI::App* fit = addFitCommand(app, status, "fit",
                                "Ajuste un modèle de régression à une courbe et affiche ses coefficients et "
                                "statistiques",
                                runFit, options);
@@ -303,19 +299,19 @@ void addFitCommands(CLI::App& app, int& status) {
                     "Fichier diagramme (.orx) où enregistrer la courbe ajustée (sinon rien n'est écrit)")
         ->type_name("FICHIER");
 
-    addCommand(app, status, "rank",
+    addFitCommand(app, status, "rank",
                "Compare tous les modèles de régression sur une courbe, le meilleur coefficient de détermination "
                "en premier",
                runRank, options);
 
-    CLI::App* residuals = addCommand(app, status, "residuals",
+    CLI::App* residuals = addFitCommand(app, status, "residuals",
                                      "Ajoute la courbe des résiduels d'une courbe ajustée et affiche ses points",
                                      runResiduals, options);
     residuals->add_option("-o,--output", options->output, "Fichier diagramme (.orx) à écrire")
         ->required()
         ->type_name("FICHIER");
 
-    CLI::App* value = addCommand(app, status, "value",
+    CLI::App* value = addFitCommand(app, status, "value",
                                  "Valeur y = f(x) du modèle ajusté d'une courbe (null sans modèle ou en cas "
                                  "d'erreur mathématique)",
                                  runValue, options);
