@@ -8,6 +8,11 @@
 #include "cli/fit_commands.h"
 #include "cli/function_command.h"
 #include "cli/macro_command.h"
+#include "cli/calculus_commands.h"
+#include "cli/scale_command.h"
+#include "cli/smoothing_commands.h"
+#include "cli/transform_command.h"
+#include "cli/units_command.h"
 
 namespace {
 
@@ -19,6 +24,11 @@ constexpr AddCommands CommandGroups[] = {
     ordinax::cli::addFitCommands,
     ordinax::cli::addExchangeCommands,
     ordinax::cli::addMacroCommand,
+    ordinax::cli::addSmoothingCommands,
+    ordinax::cli::addCalculusCommands,
+    ordinax::cli::addTransformCommand,
+    ordinax::cli::addScaleCommand,
+    ordinax::cli::addUnitsCommand,
 };
 
 }  // namespace

@@ -1,0 +1,11 @@
+// ordinax-cli: scales.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace ordinax::cli {
+
+// Adds the commands of the group to the application.
+void addScaleCommand(CLI::App& app, int& status);
+
+}  // namespace ordinax::cli

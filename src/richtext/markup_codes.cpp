@@ -1,0 +1,2 @@
+// The codes of the label markup.
+#include "richtext/markup_codes.h"
