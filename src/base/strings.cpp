@@ -1,16 +1,15 @@
 // The French string table.
 #include "base/strings.h"
 
+#include "base/string_tables.h"
+
 #include <string>
 
 namespace ordinax::base {
 
 namespace {
 
-struct Entry {
-    int id;
-    std::string_view text;
-};
+using Entry = StringEntry;
 
 constexpr Entry Table[] = {
     {MsgFormatIncompatible, "Le format de ce fichier n'est pas compatible avec Ordinax !"},
@@ -101,6 +100,9 @@ constexpr Entry Table[] = {
 std::string_view messageText(int id) {
     for (const Entry& e : Table)
         if (e.id == id) return e.text;
+    for (auto table : {smoothingStrings, calculusStrings, coordinateStrings, drawingStrings, unitStrings})
+        for (const StringEntry& e : table())
+            if (e.id == id && id != 0) return e.text;
     return {};
 }
 

@@ -1,0 +1,26 @@
+// Texts of the string table kept per subsystem, so that each subsystem's
+// messages live beside each other; messageText looks through every table.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace ordinax::base {
+
+struct StringEntry {
+    int id;
+    std::string_view text;
+};
+
+// Smoothing, Fourier series and spectra.
+std::span<const StringEntry> smoothingStrings();
+// Derivative, integrals, length, y = f(x) and x = f(y).
+std::span<const StringEntry> calculusStrings();
+// Coordinate tools of the points grid.
+std::span<const StringEntry> coordinateStrings();
+// Scales, graduations, drawing of diagrams, curves and labels.
+std::span<const StringEntry> drawingStrings();
+// Units, dimensions and conversions.
+std::span<const StringEntry> unitStrings();
+
+}  // namespace ordinax::base

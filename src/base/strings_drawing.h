@@ -1,0 +1,10 @@
+// Message ids: scales, graduations, drawing of diagrams, curves and labels.
+// Documented numbers keep their value; others come from this group's own range.
+#pragma once
+
+namespace ordinax::base {
+
+enum : int {
+};
+
+}  // namespace ordinax::base
