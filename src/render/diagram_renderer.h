@@ -1,0 +1,51 @@
+// The drawing pass of a whole diagram: layout of the text blocks, legend box,
+// graduation values and plot rectangle, then the drawing in its fixed order.
+// Called by the view for painting, by printing and by picture export.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "base/message.h"
+#include "document/diagram.h"
+#include "render/device_scale.h"
+#include "render/draw_device.h"
+#include "render/plot_mapping.h"
+
+namespace ordinax::render {
+
+// What the caller supplies for one pass.
+struct RenderRequest {
+    DevRect pageRect;                      // the page, or in normal screen mode the diagram area
+    OutputKind output;                     // printer or screen, display mode, resolutions, zoom
+    DevPoint printOffset;                  // printing: the layout is shifted up by this offset
+    DevRect sheetSurround;                 // page modes on screen: the area behind the sheet
+    int curveFilter = -1;                  // -1 every curve, else the only curve drawn
+    bool pointPicking = false;             // a point-picking tool is active (no confidence lines)
+    bool simpleShadow = true;              // the SimpleShadow preference
+    int language = 0;                      // interface language for date codes in texts
+    std::function<bool()> abortRequested;  // Escape pressed? checked between steps
+};
+
+// The layout results of the last pass, read by hit-testing afterwards.
+struct DiagramLayout {
+    DevRect diagramRect;
+    DevRect plotRect;
+    std::array<DevRect, document::LabelSlotCount> blocks{};  // empty rect: slot not shown
+    std::array<std::array<TextExtent, 2>, 2> valueExtents{};  // [direction][side]
+    PlotMapping mapping;
+    DeviceScale scale;
+};
+
+struct RenderResult {
+    bool complete = false;                 // the whole pass ran
+    bool aborted = false;                  // stopped by the abort callback
+    std::optional<base::Message> error;    // the plot is too small to draw
+    DiagramLayout layout;
+};
+
+// Lays out and draws the diagram onto the device.
+RenderResult drawDiagram(DrawDevice& device, const document::Diagram& diagram, const RenderRequest& request);
+
+}  // namespace ordinax::render
