@@ -11,6 +11,7 @@
 #include "document/diagram_ops.h"
 #include "document/orx_file.h"
 #include "settings/macro_catalogue.h"
+#include "richtext/markup_edit.h"
 #include "settings/macro_presentation.h"
 
 namespace ordinax::settings {
@@ -93,9 +94,13 @@ MacroStatus applySlotCommand(Diagram& diagram, int command, bool tags, const Mac
             forEachSlot(diagram, tags, [](LabelSlot& s) { s.paint[PaintStyle::Shadow] = 0; });
             return MacroStatus::Done;
         case 7:
+            forEachSlot(diagram, tags, [&](LabelSlot& s) { s.text = richtext::withFont(s.text, a.textFont); });
+            return MacroStatus::Done;
         case 8:
-            // Font and colour are rewritten inside the label markup.
-            return MacroStatus::Unavailable;
+            forEachSlot(diagram, tags, [&](LabelSlot& s) {
+                s.text = richtext::withColour(s.text, static_cast<richtext::Colour>(a.textColor));
+            });
+            return MacroStatus::Done;
         case 9:
             forEachSlot(diagram, tags, [](LabelSlot& s) {
                 s.placement = -1;
@@ -107,12 +112,18 @@ MacroStatus applySlotCommand(Diagram& diagram, int command, bool tags, const Mac
     }
 }
 
-MacroStatus applyLegendCommand(Diagram& diagram, int command) {
+MacroStatus applyLegendCommand(Diagram& diagram, int command, const MacroAttributes& a) {
     switch (command) {
         case 1:  // legend texts carry the markup of the default legend
-        case 2:
-        case 3:
             return MacroStatus::Unavailable;
+        case 2:
+            forEachCurve(diagram, [&](Curve& c) { c.legend = richtext::withFont(c.legend, a.textFont); });
+            return MacroStatus::Done;
+        case 3:
+            forEachCurve(diagram, [&](Curve& c) {
+                c.legend = richtext::withColour(c.legend, static_cast<richtext::Colour>(a.textColor));
+            });
+            return MacroStatus::Done;
         case 4:
             forEachCurve(diagram, [](Curve& c) { c.legend.clear(); });
             diagram.labels[document::LegendSlot].placement = -1;
@@ -341,7 +352,7 @@ MacroResult applyMacro(Diagram& diagram, int id, const MacroInputs& inputs) {
         case 0: result = applyGeneralCommand(diagram, command, inputs); break;
         case 1: result.status = applySlotCommand(diagram, command, false, a); break;
         case 2: result.status = applySlotCommand(diagram, command, true, a); break;
-        case 3: result.status = applyLegendCommand(diagram, command); break;
+        case 3: result.status = applyLegendCommand(diagram, command, a); break;
         case 4: result.status = applySmoothingCommand(diagram, command, inputs); break;
         case 5: result.status = applyCurveCommand(diagram, command, a); break;
         case 6: result.status = applySymbolCommand(diagram, command, a); break;

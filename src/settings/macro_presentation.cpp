@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "richtext/markup_codes.h"
+#include "richtext/markup_edit.h"
 #include "settings/macro_commands.h"
 
 namespace ordinax::settings::detail {
@@ -25,6 +27,13 @@ void forEachPaint(Diagram& diagram, Change change) {
     change(diagram.backPaint);
     change(diagram.diagramPaint);
     for (document::LabelSlot& slot : diagram.labels) change(slot.paint);
+}
+
+// Every markup text of the diagram: labels, tags and curve legends.
+template <typename Change>
+void forEachText(Diagram& diagram, Change change) {
+    for (document::LabelSlot& slot : diagram.labels) change(slot.text);
+    for (Curve& c : diagram.curves) change(c.legend);
 }
 
 template <typename Change>
@@ -106,6 +115,7 @@ void makeMonochrome(Diagram& diagram) {
         c.symbol.outerColour = Black;
         c.symbol.innerColour = White;
     }
+    forEachText(diagram, [](std::string& text) { text = richtext::withoutColours(text); });
 }
 
 void invertColours(Diagram& diagram) {
@@ -121,6 +131,9 @@ void invertColours(Diagram& diagram) {
         c.symbol.outerColour = complementColour(c.symbol.outerColour);
         c.symbol.innerColour = complementColour(c.symbol.innerColour);
     }
+    forEachText(diagram, [](std::string& text) {
+        if (!text.empty()) text = richtext::invertColours(text);
+    });
 }
 
 }  // namespace ordinax::settings::detail

@@ -147,13 +147,64 @@ TEST(MacroLabels, DeleteTagsKeepsTitlesAndDeleteLabelsKeepsTags) {
     EXPECT_EQ(e.labels[4].text, "");
 }
 
-TEST(MacroLabels, MarkupCommandsAreUnavailableAndChangeNothing) {
-    for (int id : {10107, 10108, 10207, 10208, 10301, 10302, 10303}) {
+TEST(MacroLabels, InsertingAllLegendsIsUnavailableAndChangesNothing) {
+    Diagram d = sampleDiagram();
+    const Diagram before = d;
+    EXPECT_EQ(run(d, 10301).status, MacroStatus::Unavailable);
+    EXPECT_EQ(d, before);
+}
+
+// Texts rewritten by the font and colour commands; expected markup written by
+// hand from the code rules (Arial -16 px = 12 pt = ¶S[24]; the default font's
+// pitch-and-family 48 has no variable-pitch bit, so its pitch is 0).
+TEST(MacroLabels, SameFontAndColourRewriteTheMarkupOfTheirScope) {
+    const std::string arialCode = "\xB6" "F[fswiss;0;0;Arial]\xB6" "S[24]";
+    struct Case {
+        int id;
+        std::size_t changedSlot;
+        std::size_t keptSlot;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {10107, 0, 7, arialCode + "\xB6" "RAB"},  // colours kept, font codes and toggles dropped
+        {10207, 7, 0, arialCode + "\xB6" "RAB"},
+        {10108, 0, 7, "\xB6" "Z[255,0,0]A\xB6" "bB\xB6" "b"},
+        {10208, 7, 0, "\xB6" "Z[255,0,0]A\xB6" "bB\xB6" "b"},
+    };
+    for (const Case& c : cases) {
         Diagram d = sampleDiagram();
-        const Diagram before = d;
-        EXPECT_EQ(run(d, id).status, MacroStatus::Unavailable) << id;
-        EXPECT_EQ(d, before) << id;
+        const std::string styled = "\xB6" "F[froman;0;2;Times New Roman]\xB6" "S[20]\xB6" "RA\xB6" "bB\xB6" "b";
+        d.labels[0].text = styled;
+        d.labels[7].text = styled;
+        MacroAttributes a;
+        a.textColor = 0x0000FF;  // red
+        ASSERT_EQ(run(d, c.id, a).status, MacroStatus::Done) << c.id;
+        if (c.id % 100 == 8) {
+            // The colour command keeps the font codes and drops only the colours.
+            const std::string fonts = "\xB6" "F[froman;0;2;Times New Roman]\xB6" "S[20]";
+            EXPECT_EQ(d.labels[c.changedSlot].text, "\xB6" "Z[255,0,0]" + fonts + "A\xB6" "bB\xB6" "b") << c.id;
+        } else {
+            EXPECT_EQ(d.labels[c.changedSlot].text, c.expected) << c.id;
+        }
+        EXPECT_EQ(d.labels[c.keptSlot].text, styled) << c.id;
+        // The Y label (slot 4) is a "libellé": changed with the title, kept with the tags.
+        const std::string y = c.id % 100 == 7 ? arialCode + "Y" : "\xB6" "Z[255,0,0]Y";
+        EXPECT_EQ(d.labels[4].text, c.changedSlot == 0 ? y : "Y") << c.id;
     }
+}
+
+TEST(MacroLegends, SameFontAndColourForEveryLegend) {
+    Diagram d = sampleDiagram();
+    d.curves[0].legend = "\xB6" "S[16]\xB6" "GCourbe";
+    MacroAttributes a;
+    a.textColor = 0x00FF00;
+    a.textFont.weight = 700;
+    ASSERT_EQ(run(d, 10303, a).status, MacroStatus::Done);
+    EXPECT_EQ(d.curves[0].legend, "\xB6" "Z[0,255,0]\xB6" "S[16]Courbe");
+    EXPECT_EQ(d.curves[1].legend, "");  // an empty legend stays empty
+    ASSERT_EQ(run(d, 10302, a).status, MacroStatus::Done);
+    EXPECT_EQ(d.curves[0].legend, "\xB6" "F[fswiss;0;0;Arial]\xB6" "S[24]\xB6" "b\xB6" "Z[0,255,0]Courbe");
+    EXPECT_EQ(d.curves[1].legend, "");
 }
 
 TEST(MacroLegends, DeleteAllLegends) {
@@ -305,9 +356,15 @@ TEST(MacroPresentation, InvertTwiceRestoresAndMonochrome) {
     EXPECT_EQ(d.backPaint[PaintStyle::FillColour1], 0xEFDFCF);
     EXPECT_EQ(d.curves[0].line.colour[0], 0xFFFF00);
     ASSERT_EQ(run(d, 10004).status, MacroStatus::Done);
+    // Texts in the base colour got a black colour code in front the first
+    // time (white once inverted, black again now): they draw as before.
+    EXPECT_EQ(d.labels[0].text, "\xB6" "Z[0,0,0]Titre");
+    for (std::size_t slot : {0u, 4u, 7u}) d.labels[slot].text = before.labels[slot].text;
     EXPECT_EQ(d, before);
 
+    d.labels[0].text = "\xB6" "Z[1,2,3]A\xB6" "RB";
     ASSERT_EQ(run(d, 10003).status, MacroStatus::Done);
+    EXPECT_EQ(d.labels[0].text, "AB");
     EXPECT_EQ(d.backPaint[PaintStyle::FillColour1], 16777215);
     EXPECT_EQ(d.curves[0].line.colour[0], 0);
     EXPECT_EQ(d.curves[0].symbol.innerColour, 16777215);
