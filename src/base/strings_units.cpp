@@ -7,7 +7,15 @@ namespace ordinax::base {
 namespace {
 
 constexpr StringEntry Table[] = {
-    {0, ""},
+    {MsgUnitDatabaseMissing, "Impossible de charger la base de données des unités !"},
+    {MsgUnitRepeatedQuantity, "L'expression de l'unité comprend plusieurs\nfois la même grandeur !"},
+    {MsgUnitsIncoherent, "Attention : ces deux unités sont incohérentes !"},
+    {MsgUnitNoOccurrence, "Pas d'occurrence"},
+    {MsgUnitConversionRefused,
+     "Conversion impossible : le coefficient SI de la nouvelle unité est nul ou les valeurs converties sont hors "
+     "limites !"},
+    {MsgUnitUnknown, "Unité inconnue : %s"},
+    {MsgUnitCurveWithoutPoints, "La courbe ne comporte aucun point : l'unité n'est pas modifiée."},
 };
 
 }  // namespace

@@ -1,4 +1,5 @@
-// ordinax-cli: units.
+// ordinax-cli units: searching the units database and setting the unit of a
+// curve axis, with or without converting its values.
 #pragma once
 
 #include <CLI/CLI.hpp>

@@ -1,1 +1,0 @@
-// Placeholder: filled in by the change that brings this file's functions.
