@@ -19,6 +19,14 @@
 
 namespace ordinax::document {
 
+// Returns the generation (2 to 7) named by the first word of a 24-byte
+// header, or 0 when it names none. The header is cut at its first zero byte
+// as well, since the binary generations pad their first word with zeros.
+int recogniseLegacyHeader(std::span<const std::uint8_t> header);
+
+// Returns the first word of generation `kind` (2 to 7), empty for any other.
+std::string legacyFormatName(int kind);
+
 // Reads a diagram of an older generation into `out` (already reset from
 // `defaults`); `header` is the first 24 bytes of `bytes`. On success `format`
 // names the generation's first word; otherwise the format message is returned.
