@@ -1,0 +1,147 @@
+// ordinax-cli: report. Recomputes the curve's stored treatment as the
+// dialog's "Calculer" does (the report needs the results of the last fit),
+// fills the report template and prints the text or writes a report file.
+#include "cli/report_command.h"
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+
+#include "base/strings.h"
+#include "base/strings_reports.h"
+#include "cli/cli_support.h"
+#include "cli/diagram_json.h"
+#include "document/orx_file.h"
+#include "numerics/fit_kind.h"
+#include "numerics/fourier.h"
+#include "numerics/model_value.h"
+#include "reports/report_builder.h"
+#include "reports/report_export.h"
+#include "reports/report_template.h"
+#include "richtext/rtf_writer.h"
+
+namespace ordinax::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ReportOptions {
+    SettingsChoice settings;
+    std::string input;
+    std::string output;
+    int curve = 0;
+};
+
+// The language whose templates are read: the program's, always French.
+constexpr int ProgramLanguage = 0;
+
+fs::path programFolder() { return fs::path(programDataPath(reports::templateFileName(0, ProgramLanguage))).parent_path(); }
+
+std::string lowerExtension(const std::string& path) {
+    std::string extension = fs::path(path).extension().string();
+    for (char& c : extension)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return extension;
+}
+
+// The report text, or nullopt with the failure reported.
+std::optional<std::string> reportText(const document::Curve& curve, const numerics::FitModel* model,
+                                      const numerics::FitReport* lastFit) {
+    const reports::ReportBuild build =
+        reports::buildReport(programFolder(), {&curve, model, lastFit, ProgramLanguage});
+    if (!build.ok) {
+        reportFailure(build.message);
+        return std::nullopt;
+    }
+    return build.text;
+}
+
+int runReport(const ReportOptions& o) {
+    if (!o.output.empty() && !isReportFileName(o.output))
+        return reportFailure(base::makeMessage(base::MsgReportUnknownFormat, base::Heading::Error, o.output));
+    base::Message error;
+    std::optional<settings::Preferences> preferences = loadPreferences(o.settings, error);
+    if (!preferences) return reportFailure(error);
+    document::Diagram diagram;
+    const document::ReadResult read = document::openDiagramFile(o.input, preferences->diagram, diagram);
+    if (!read.ok)
+        return reportFailure(read.message.empty() ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
+                                                  : read.message);
+    if (o.curve < 0 || o.curve >= diagram.curveCount())
+        return reportFailure(errorMessage("La courbe " + std::to_string(o.curve) + " n'existe pas dans ce diagramme."));
+
+    // The computation works on a copy: the file is never written.
+    document::Curve curve = diagram.curves[static_cast<std::size_t>(o.curve)];
+    if (curve.treatment == numerics::KindFOU) {
+        if (const int status = numerics::fourierFit(curve); status != 0)
+            return reportFailure(base::makeMessage(status, base::Heading::Error));
+        if (!o.output.empty()) return writeReportFile(curve, nullptr, nullptr, diagram.reportFont, o.output);
+        const std::optional<std::string> text = reportText(curve, nullptr, nullptr);
+        return text ? writeJson(textToJson(*text), {}) : ExitFailure;
+    }
+    if (!numerics::isRegressionKind(curve.treatment))
+        return reportFailure(
+            base::makeMessage(base::MsgReportNoTreatment, base::Heading::Error, std::to_string(o.curve)));
+
+    numerics::CatalogueLoad load = numerics::loadCatalogue(programDataPath(numerics::CatalogueFileName));
+    if (!load.catalogue) return reportFailure(load.message);
+    const bool henryY = numerics::axisKinds(diagram).y == numerics::ScaleHenry;
+    numerics::FitReport lastFit;
+    if (const int status = numerics::fitCurve(curve, *load.catalogue, henryY, &lastFit); status != numerics::FitOk)
+        return reportFailure(base::makeMessage(status, base::Heading::Error));
+    const numerics::FitModel& model = (*load.catalogue)[curve.treatment];
+    if (!o.output.empty()) return writeReportFile(curve, &model, &lastFit, diagram.reportFont, o.output);
+    const std::optional<std::string> text = reportText(curve, &model, &lastFit);
+    return text ? writeJson(textToJson(*text), {}) : ExitFailure;
+}
+
+}  // namespace
+
+bool isReportFileName(const std::string& path) {
+    const std::string extension = lowerExtension(path);
+    return extension == ".txt" || extension == ".rtf" || extension == ".csv";
+}
+
+int writeReportFile(const document::Curve& curve, const numerics::FitModel* model,
+                    const numerics::FitReport* lastFit, const base::LogFont& font, const std::string& path) {
+    const std::string extension = lowerExtension(path);
+    if (!isReportFileName(path))
+        return reportFailure(base::makeMessage(base::MsgReportUnknownFormat, base::Heading::Error, path));
+    const std::optional<std::string> text = reportText(curve, model, lastFit);
+    if (!text) return ExitFailure;
+    std::string bytes;
+    if (extension == ".csv")
+        bytes = reports::reportToCsv(*text);
+    else if (extension == ".rtf")
+        bytes = reports::reportToRtf(*text, font, richtext::readRtfTemplate(programFolder()));
+    else
+        bytes = *text;
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) return reportFailure(base::makeMessage(base::MsgReportExportFailed, base::Heading::Error, path));
+    return ExitSuccess;
+}
+
+void addReportCommand(CLI::App& app, int& status) {
+    std::shared_ptr<ReportOptions> options;
+    CLI::App* command = addCommand(app, status, "report",
+                                   "Note de calcul d'une courbe ajustée ou analysée en série de Fourier (le "
+                                   "traitement de la courbe est recalculé d'abord)",
+                                   runReport, options);
+    command->add_option("FICHIER", options->input, "Fichier diagramme à lire (toutes générations)")
+        ->required()
+        ->type_name("FICHIER");
+    command->add_option("--curve", options->curve, "Numéro de la courbe (depuis 0)")
+        ->required()
+        ->type_name("N")
+        ->check(CLI::NonNegativeNumber);
+    command->add_option("-o,--output", options->output,
+                        "Fichier de la note : .txt (texte balisé), .rtf (traitement de texte) ou .csv (tableur) ; "
+                        "sans -o, le texte est affiché en JSON")
+        ->type_name("FICHIER");
+}
+
+}  // namespace ordinax::cli

@@ -1,0 +1,36 @@
+// Export of a calculation report: the proposed file name and the contents of
+// the RTF and CSV files.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "base/logfont.h"
+
+namespace ordinax::reports {
+
+// Modes of the export dialog.
+enum ExportMode : int {
+    ExportRtf = 0,  // "Fichier RTF (traitement de texte)"
+    ExportCsv = 1,  // "Fichier CSV (tableur)"
+};
+
+// The proposed file name: the document's file name with its extension
+// replaced by "RTF" or "CSV", every "." written "_NN." with the curve number
+// (index + 1): "essai.orx", third curve, RTF gives "essai_03.RTF". A document
+// without a name gives an empty text.
+std::string exportFileName(std::string_view documentFileName, int curveIndex, int mode);
+
+// The report as CSV: one line per report line, one value per cell (table
+// rows split at their rule characters, other lines one cell), markup codes
+// removed, rule-only lines left out; ";" separates cells, "." stays the decimal point.
+std::string reportToCsv(std::string_view report);
+
+// The report as plain text with its tables drawn by "-", "|" and "+".
+std::string reportToPlainText(std::string_view report);
+
+// The report as an RTF document in the report font, built on the RTF frame
+// (the text of MSK_RTF.SRC, or the built-in frame).
+std::string reportToRtf(std::string_view report, const base::LogFont& font, std::string_view frame);
+
+}  // namespace ordinax::reports
