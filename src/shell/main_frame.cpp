@@ -1,0 +1,310 @@
+// The main window: construction, menus and tool bar, command states, window events.
+#include "shell/main_frame.h"
+
+#include <unistd.h>
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "base/strings.h"
+#include "base/strings_shell.h"
+#include "shell/startup.h"
+
+namespace ordinax::shell {
+
+namespace {
+
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// A small drawn icon for tool-bar commands without a standard one.
+QIcon drawnIcon(const QString& glyph, QColor colour) {
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour.darker(150), 1));
+    painter.setBrush(colour.lighter(170));
+    painter.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 4, 4);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(glyph.size() > 1 ? 10 : 14);
+    painter.setFont(font);
+    painter.setPen(colour.darker(200));
+    painter.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, glyph);
+    return QIcon(pixmap);
+}
+
+QIcon commandIcon(CommandId id, QStyle* style) {
+    switch (id) {
+        case CommandId::FileNew:
+            return style->standardIcon(QStyle::SP_FileIcon);
+        case CommandId::FileOpen:
+            return style->standardIcon(QStyle::SP_DialogOpenButton);
+        case CommandId::FileSave:
+            return style->standardIcon(QStyle::SP_DialogSaveButton);
+        case CommandId::FilePrintPreview:
+            return drawnIcon(QStringLiteral("Ap"), QColor(70, 110, 170));
+        case CommandId::FilePrint:
+            return drawnIcon(QStringLiteral("Im"), QColor(70, 110, 170));
+        case CommandId::EditUndo:
+            return style->standardIcon(QStyle::SP_ArrowBack);
+        case CommandId::EditRedo:
+            return style->standardIcon(QStyle::SP_ArrowForward);
+        case CommandId::EditCopyDiagram:
+            return drawnIcon(QStringLiteral("Cp"), QColor(90, 150, 90));
+        case CommandId::ScaleAuto:
+            return drawnIcon(QStringLiteral("Ea"), QColor(170, 120, 60));
+        case CommandId::ViewNormal:
+            return drawnIcon(QStringLiteral("N"), QColor(120, 120, 120));
+        case CommandId::ViewPageWidth:
+            return drawnIcon(QStringLiteral("L"), QColor(120, 120, 120));
+        case CommandId::ViewFullPage:
+            return drawnIcon(QStringLiteral("P"), QColor(120, 120, 120));
+        default:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(settings::SettingsStore& store, settings::Preferences& preferences, const FrameFolders& folders,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      store_(store),
+      preferences_(preferences),
+      document_(preferences.diagram, folders.temp),
+      recovery_(folders.recovery, ::getpid()),
+      prompts_(std::make_unique<UserPrompts>(this)) {
+    prompts_->setBeep(preferences_.beep != 0);
+    view_ = new COrdinaxView(document_, this);
+    view_->setSimpleShadow(preferences_.simpleShadow != 0);
+    setCentralWidget(view_);
+    readout_ = new QLabel(this);
+    readout_->setMinimumWidth(320);
+    statusBar()->addWidget(readout_);
+    connect(view_, &COrdinaxView::readoutChanged, readout_, &QLabel::setText);
+    buildCommands();
+    setAcceptDrops(true);
+    resize(1200, 800);
+
+    connect(&autoSave_, &QTimer::timeout, this, &CMainFrame::autoSaveTick);
+    recoveryTimer_.setInterval(RecoveryIntervalMs);
+    connect(&recoveryTimer_, &QTimer::timeout, this, &CMainFrame::writeRecoveryCopy);
+    recoveryTimer_.start();
+
+    updateRecentMenu();
+    updateTitle();
+    updateCommands();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::setPrompts(std::unique_ptr<UserPrompts> prompts) {
+    prompts_ = std::move(prompts);
+    prompts_->setParent(this);
+    prompts_->setBeep(preferences_.beep != 0);
+}
+
+QAction* CMainFrame::action(CommandId id) const {
+    const auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* CMainFrame::menuFor(std::string_view path) {
+    if (const auto it = menus_.find(path); it != menus_.end()) return it->second;
+    QMenu* menu = nullptr;
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string_view::npos) {
+        menu = menuBar()->addMenu(qtText(path));
+    } else {
+        menu = menuFor(path.substr(0, slash))->addMenu(qtText(path.substr(slash + 1)));
+    }
+    // Disabled commands explain themselves in a tooltip.
+    menu->setToolTipsVisible(true);
+    menus_.emplace(std::string(path), menu);
+    return menu;
+}
+
+void CMainFrame::buildCommands() {
+    toolBar_ = addToolBar(QStringLiteral("Barre d'outils"));
+    toolBar_->setObjectName(QStringLiteral("toolbar"));
+    toolBar_->setMovable(false);
+    auto* modes = new QActionGroup(this);
+    auto* languages = new QActionGroup(this);
+    auto* curves = new QActionGroup(this);
+    const QString later = qtText(base::messageText(base::MsgShellNotYetAvailable));
+    CommandId previousToolBarCommand = CommandId::FileNew;
+    bool firstOnToolBar = true;
+    for (const CommandSpec& spec : commandTable()) {
+        QMenu* menu = menuFor(spec.menu);
+        if (spec.separatorBefore) menu->addSeparator();
+        if (spec.id == CommandId::FileQuit) {
+            fileMenu_ = menu;
+            recentAnchor_ = menu->addSeparator();
+        }
+        auto* act = new QAction(qtText(spec.label), this);
+        if (!spec.accelerator.empty()) act->setShortcut(QKeySequence(qtText(spec.accelerator)));
+        const QString plain = QString(act->text()).remove(QLatin1Char('&'));
+        act->setToolTip(plain);
+        act->setStatusTip(plain);
+        if (spec.availability == Availability::Later) {
+            act->setToolTip(plain + QStringLiteral(" : ") + later);
+            act->setStatusTip(later);
+        }
+        if (spec.check != CheckRule::None) act->setCheckable(true);
+        if (spec.check == CheckRule::DisplayMode) modes->addAction(act);
+        if (spec.check == CheckRule::PrintLanguage) languages->addAction(act);
+        if (spec.check == CheckRule::AllCurves || spec.check == CheckRule::SelectedCurve) curves->addAction(act);
+        menu->addAction(act);
+        if (spec.toolBar) {
+            // Groups of the tool bar follow the menus.
+            if (!firstOnToolBar && commandSpec(previousToolBarCommand).menu != spec.menu) toolBar_->addSeparator();
+            act->setIcon(commandIcon(spec.id, style()));
+            toolBar_->addAction(act);
+            previousToolBarCommand = spec.id;
+            firstOnToolBar = false;
+        }
+        const CommandId id = spec.id;
+        connect(act, &QAction::triggered, this, [this, id] { runCommand(id); });
+        actions_[id] = act;
+    }
+}
+
+void CMainFrame::updateCommands() {
+    CommandContext context;
+    context.displayMode = document_.diagram().displayMode;
+    context.canUndo = document_.canUndo();
+    context.canRedo = document_.canRedo();
+    context.tagSelected = selectedTag_ >= 0;
+    for (const CommandSpec& spec : commandTable()) {
+        QAction* act = actions_.at(spec.id);
+        act->setEnabled(shell::isEnabled(spec, context));
+        switch (spec.check) {
+            case CheckRule::None:
+                break;
+            case CheckRule::DisplayMode:
+                act->setChecked(context.displayMode == spec.checkValue);
+                break;
+            case CheckRule::PrintLanguage:
+                act->setChecked(preferences_.reportLanguage == spec.checkValue);
+                break;
+            case CheckRule::Beep:
+                act->setChecked(preferences_.beep != 0);
+                break;
+            case CheckRule::AllCurves:
+                act->setChecked(view_->shownCurve() < 0);
+                break;
+            case CheckRule::SelectedCurve:
+                act->setChecked(view_->shownCurve() >= 0);
+                break;
+            case CheckRule::ToolBar:
+                act->setChecked(!toolBar_->isHidden());
+                break;
+            case CheckRule::StatusBar:
+                act->setChecked(!statusBar()->isHidden());
+                break;
+        }
+    }
+    updateTitle();
+}
+
+void CMainFrame::updateTitle() {
+    const std::string name = document_.fileName();
+    setWindowTitle((name.empty() ? QStringLiteral("Sans nom") : QString::fromStdString(name)) +
+                   QStringLiteral("[*] - Ordinax"));
+    setWindowModified(document_.isModified());
+}
+
+void CMainFrame::updateRecentMenu() {
+    for (QAction* act : recentActions_) {
+        fileMenu_->removeAction(act);
+        act->deleteLater();
+    }
+    recentActions_.clear();
+    int number = 1;
+    for (const std::string& path : recentFiles(preferences_)) {
+        const QString file = QString::fromStdString(path);
+        auto* act = new QAction(QStringLiteral("&%1 %2").arg(number++).arg(QFileInfo(file).fileName()), this);
+        act->setToolTip(file);
+        act->setStatusTip(file);
+        connect(act, &QAction::triggered, this, [this, file] { openFile(file); });
+        fileMenu_->insertAction(recentAnchor_, act);
+        recentActions_.push_back(act);
+    }
+}
+
+void CMainFrame::afterDocumentChange() {
+    view_->refresh();
+    updateCommands();
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    if (preferences_.autoSave != 0 && preferences_.timeSave > 0) {
+        autoSave_.setInterval(preferences_.timeSave * 60000);
+        autoSave_.start();
+    }
+}
+
+void CMainFrame::autoSaveTick() {
+    // A diagram without a file name is only kept as a recovery copy: asking
+    // for a name every few minutes would interrupt the user.
+    writeRecoveryCopy();
+    if (document_.path().empty()) return;
+    QMetaObject::invokeMethod(
+        this, [this] { runCommand(CommandId::FileSave); }, Qt::QueuedConnection);
+}
+
+void CMainFrame::writeRecoveryCopy() {
+    if (!document_.isModified()) return;
+    const base::Message failed = recovery_.write(document_.diagram(), document_.path(), now());
+    if (!failed.empty()) statusBar()->showMessage(QString::fromStdString(failed.text), 10000);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!confirmDiscard()) {
+        event->ignore();
+        return;
+    }
+    settings::writeApplicationOptions(preferences_, store_);
+    settings::writeRecentFiles(preferences_, store_);
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".orx"), Qt::CaseInsensitive)) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".orx"), Qt::CaseInsensitive)) {
+            event->acceptProposedAction();
+            openFile(url.toLocalFile());
+            return;
+        }
+    }
+}
+
+}  // namespace ordinax::shell
