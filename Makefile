@@ -17,7 +17,7 @@ build: configure
 	@cmake --build --preset default
 
 run: build
-	build/default/bin/ordinax-cli info examples/demo.orx
+	build/default/bin/ordinax examples/demo.orx
 
 test: build
 	ctest --preset default
@@ -27,8 +27,10 @@ sanitize: deps
 	@cmake --build --preset sanitize
 	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize
 
-bench: build
-	@for b in build/default/bin/bench_*; do echo "== $$b"; $$b --benchmark_counters_tabular=true || exit 1; done
+bench: deps
+	@cmake --preset bench > /dev/null
+	@cmake --build --preset bench
+	@for b in build/bench/bin/bench_*; do echo "== $$b"; $$b --benchmark_counters_tabular=true || exit 1; done
 
 fuzz: deps
 	@cmake --preset fuzz > /dev/null

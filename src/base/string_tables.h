@@ -22,5 +22,9 @@ std::span<const StringEntry> coordinateStrings();
 std::span<const StringEntry> drawingStrings();
 // Units, dimensions and conversions.
 std::span<const StringEntry> unitStrings();
+// Calculation reports and page codes.
+std::span<const StringEntry> reportStrings();
+// The desktop application.
+std::span<const StringEntry> shellStrings();
 
 }  // namespace ordinax::base

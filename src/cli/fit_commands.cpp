@@ -12,6 +12,7 @@
 #include "base/strings.h"
 #include "cli/cli_support.h"
 #include "cli/diagram_json.h"
+#include "cli/report_command.h"
 #include "document/orx_file.h"
 #include "numerics/catalogue.h"
 #include "numerics/fit_curve.h"
@@ -35,6 +36,7 @@ struct FitCommandOptions {
     std::string model;
     std::string r, s, t;
     std::string confidence;
+    std::string report;
     std::string x;
     bool compact = false;
 };
@@ -149,6 +151,10 @@ int runFit(const FitCommandOptions& o) {
     const int status = numerics::fitCurve(curve, *catalogue, henryY(diagram), &report);
     if (status != numerics::FitOk) return reportFailure(base::makeMessage(status, base::Heading::Error));
 
+    if (!o.report.empty()) {
+        const int written = writeReportFile(curve, &(*catalogue)[curve.treatment], &report, diagram.reportFont, o.report);
+        if (written != ExitSuccess) return written;
+    }
     if (!o.output.empty()) {
         diagram.curves[static_cast<std::size_t>(o.curve)] = std::move(curve);
         if (const int saved = saveOrReport(diagram, o.output); saved != ExitSuccess) return saved;
@@ -297,6 +303,9 @@ void addFitCommands(CLI::App& app, int& status) {
         ->check(confidenceText());
     fit->add_option("-o,--output", options->output,
                     "Fichier diagramme (.orx) où enregistrer la courbe ajustée (sinon rien n'est écrit)")
+        ->type_name("FICHIER");
+    fit->add_option("--report", options->report,
+                    "Fichier de la note de calcul : .txt (texte balisé), .rtf (traitement de texte) ou .csv (tableur)")
         ->type_name("FICHIER");
 
     addFitCommand(app, status, "rank",

@@ -68,9 +68,6 @@ int runMacro(MacroOptions options) {
     switch (result.status) {
         case settings::MacroStatus::Done: break;
         case settings::MacroStatus::Refused: return reportFailure(result.message);
-        case settings::MacroStatus::Unavailable:
-            return reportFailure(errorMessage("La macro " + std::to_string(options.command) +
-                                              " (texte des libellés ou des légendes) n'est pas encore disponible."));
         case settings::MacroStatus::Unknown: return ExitUsage;
     }
 

@@ -8,7 +8,9 @@
 #include "cli/fit_commands.h"
 #include "cli/function_command.h"
 #include "cli/macro_command.h"
+#include "cli/report_command.h"
 #include "cli/calculus_commands.h"
+#include "cli/render_command.h"
 #include "cli/scale_command.h"
 #include "cli/smoothing_commands.h"
 #include "cli/transform_command.h"
@@ -29,6 +31,8 @@ constexpr AddCommands CommandGroups[] = {
     ordinax::cli::addTransformCommand,
     ordinax::cli::addScaleCommand,
     ordinax::cli::addUnitsCommand,
+    ordinax::cli::addRenderCommand,
+    ordinax::cli::addReportCommand,
 };
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "base/strings.h"
 #include "cli/cli_support.h"
 #include "cli/diagram_json.h"
+#include "cli/report_command.h"
 #include "document/orx_file.h"
 #include "numerics/fit_kind.h"
 #include "numerics/fourier.h"
@@ -126,11 +127,6 @@ int runSmooth(const SmoothingOptions& o) {
     return ExitSuccess;
 }
 
-// The message a refused report gives until the report templates exist.
-int reportNotAvailable() {
-    return reportFailure(errorMessage("Le rapport de la transformée de Fourier n'est pas encore disponible."));
-}
-
 // Makes the curve a Fourier series with the chosen number of harmonics and
 // computes it; reports a refusal and returns false.
 bool computeSeries(Curve& curve, int harmonics) {
@@ -143,7 +139,6 @@ bool computeSeries(Curve& curve, int harmonics) {
 }
 
 int runFourier(const SmoothingOptions& o) {
-    if (!o.report.empty()) return reportNotAvailable();
     std::optional<OpenedCurve> opened = openCurve(o);
     if (!opened) return ExitFailure;
     Diagram& diagram = opened->diagram;
@@ -166,6 +161,10 @@ int runFourier(const SmoothingOptions& o) {
     out["a"] = std::move(a);
     out["b"] = std::move(b);
 
+    if (!o.report.empty())
+        if (const int written = writeReportFile(curve, nullptr, nullptr, diagram.reportFont, o.report);
+            written != ExitSuccess)
+            return written;
     if (!o.output.empty())
         if (const int saved = saveOrReport(diagram, o.output); saved != ExitSuccess) return saved;
     return writeJson(out, {}, o.compact);
@@ -261,7 +260,10 @@ void addSmoothingCommands(CLI::App& app, int& status) {
     fourier->add_option("-o,--output", options->output,
                         "Fichier diagramme (.orx) où enregistrer la courbe et sa série (sinon rien n'est écrit)")
         ->type_name("FICHIER");
-    fourier->add_option("--report", options->report, "Rapport de calcul (pas encore disponible)")->type_name("FICHIER");
+    fourier->add_option("--report", options->report,
+                        "Fichier de la note de calcul : .txt (texte balisé), .rtf (traitement de texte) ou .csv "
+                        "(tableur)")
+        ->type_name("FICHIER");
 
     CLI::App* spectrum = addCurveCommand(app, status, "spectrum",
                                          "Ajoute la courbe du spectre d'intensité ou de phase de la série de Fourier "

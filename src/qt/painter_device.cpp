@@ -112,15 +112,30 @@ PainterDevice::PainterDevice(QPainter& painter, bool printer, int dpiX, int dpiY
 }
 
 void PainterDevice::setPen(const render::Pen& pen) {
+    // Symbols set the same pen for every point: building a QPen each time
+    // costs more than drawing a small symbol.
+    if (penSet_ && pen == lastPen_) return;
+    penSet_ = true;
+    lastPen_ = pen;
     pen_ = makeQPen(pen);
     outlinePen_ = pen_;
     // A flat-capped 1-pixel pen drops a vertex of a closed outline; the
     // platform outlines every vertex of a polygon.
     if (pen_.style() == Qt::SolidLine && pen_.width() == 1) outlinePen_.setCapStyle(Qt::SquareCap);
     painter_.setPen(pen_);
+    outlineActive_ = false;
+}
+
+void PainterDevice::useOutlinePen(bool outline) {
+    if (outline == outlineActive_) return;
+    painter_.setPen(outline ? outlinePen_ : pen_);
+    outlineActive_ = outline;
 }
 
 void PainterDevice::setBrush(const render::Brush& brush) {
+    if (brushSet_ && brush == lastBrush_) return;
+    brushSet_ = true;
+    lastBrush_ = brush;
     brush_ = brush.hollow ? QBrush(Qt::NoBrush) : QBrush(toQColor(brush.colour));
     painter_.setBrush(brush_);
 }
@@ -142,15 +157,15 @@ const QFontMetrics& PainterDevice::metrics() {
 
 void PainterDevice::polyline(std::span<const render::DevPoint> points) {
     if (points.size() < 2) return;
+    useOutlinePen(false);
     painter_.drawPolyline(toQPolygon(points));
 }
 
 void PainterDevice::polygon(std::span<const render::DevPoint> points) {
     if (points.size() < 2) return;
     // The platform fills with the alternate (even-odd) rule by default.
-    painter_.setPen(outlinePen_);
+    useOutlinePen(true);
     painter_.drawPolygon(toQPolygon(points), Qt::OddEvenFill);
-    painter_.setPen(pen_);
 }
 
 void PainterDevice::text(int x, int y, std::string_view text) {
@@ -200,6 +215,7 @@ void PainterDevice::image(const render::DevRect& destination, const render::Rast
 }
 
 void PainterDevice::line(render::DevPoint from, render::DevPoint to) {
+    useOutlinePen(false);
     painter_.drawLine(from.x, from.y, to.x, to.y);
 }
 
@@ -209,9 +225,8 @@ void PainterDevice::rectangle(const render::DevRect& box) {
         painter_.fillRect(toQRect(box), brush_);
         return;
     }
-    painter_.setPen(outlinePen_);
+    useOutlinePen(true);
     painter_.drawRect(outlineRect(box));
-    painter_.setPen(pen_);
 }
 
 void PainterDevice::fillRect(const render::DevRect& box, render::Colour colour) {
@@ -221,32 +236,30 @@ void PainterDevice::fillRect(const render::DevRect& box, render::Colour colour) 
 
 void PainterDevice::ellipse(const render::DevRect& box) {
     if (box.empty()) return;
-    painter_.setPen(outlinePen_);
+    useOutlinePen(true);
     painter_.drawEllipse(outlineRect(box));
-    painter_.setPen(pen_);
 }
 
 void PainterDevice::arc(const render::DevRect& box, render::DevPoint start, render::DevPoint end) {
     if (box.empty()) return;
     const int a0 = arcAngle(box, start);
+    useOutlinePen(false);
     painter_.drawArc(outlineRect(box), a0, arcSpan(a0, arcAngle(box, end)));
 }
 
 void PainterDevice::chord(const render::DevRect& box, render::DevPoint start, render::DevPoint end) {
     if (box.empty()) return;
     const int a0 = arcAngle(box, start);
-    painter_.setPen(outlinePen_);
+    useOutlinePen(true);
     painter_.drawChord(outlineRect(box), a0, arcSpan(a0, arcAngle(box, end)));
-    painter_.setPen(pen_);
 }
 
 void PainterDevice::roundRect(const render::DevRect& box, int cornerWidth, int cornerHeight) {
     if (box.empty()) return;
     const qreal rx = std::clamp(cornerWidth, 0, box.width()) / 2.0;
     const qreal ry = std::clamp(cornerHeight, 0, box.height()) / 2.0;
-    painter_.setPen(outlinePen_);
+    useOutlinePen(true);
     painter_.drawRoundedRect(outlineRect(box), rx, ry, Qt::AbsoluteSize);
-    painter_.setPen(pen_);
 }
 
 render::Colour PainterDevice::pixel(int x, int y) const {

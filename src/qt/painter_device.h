@@ -59,6 +59,10 @@ public:
     render::Colour pixel(int x, int y) const override;
     void setPixel(int x, int y, render::Colour colour) override;
 
+    // The painter drawn through, for adapters that draw Qt objects directly
+    // (pictures); they leave its state as they found it (save / restore).
+    QPainter& painter() { return painter_; }
+
 private:
     QPainter& painter_;
     QImage* image_ = nullptr;
@@ -68,6 +72,15 @@ private:
     QPen pen_;
     QPen outlinePen_;  // pen_ for closed outlines
     QBrush brush_;
+    // The device pen and brush last set, so that setting them again is free,
+    // and which of pen_ / outlinePen_ the painter holds.
+    render::Pen lastPen_;
+    render::Brush lastBrush_;
+    bool penSet_ = false;
+    bool brushSet_ = false;
+    bool outlineActive_ = false;
+
+    void useOutlinePen(bool outline);
     QColor textColour_;
     MappedFont font_;
     int escapement_ = 0;

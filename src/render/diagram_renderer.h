@@ -11,6 +11,7 @@
 #include "document/diagram.h"
 #include "render/device_scale.h"
 #include "render/draw_device.h"
+#include "render/picture_source.h"
 #include "render/plot_mapping.h"
 
 namespace ordinax::render {
@@ -26,6 +27,7 @@ struct RenderRequest {
     bool simpleShadow = true;              // the SimpleShadow preference
     int language = 0;                      // interface language for date codes in texts
     std::function<bool()> abortRequested;  // Escape pressed? checked between steps
+    PictureSource* pictures = nullptr;     // decodes the fill pictures and the logo (none: areas left white)
 };
 
 // The layout results of the last pass, read by hit-testing afterwards.
@@ -36,6 +38,9 @@ struct DiagramLayout {
     std::array<std::array<TextExtent, 2>, 2> valueExtents{};  // [direction][side]
     PlotMapping mapping;
     DeviceScale scale;
+    // Tag positions recomputed from where each tag ended after being pushed
+    // inside the diagram rectangle; the caller may store them back.
+    std::array<std::array<double, 2>, document::TagCount> tagAnchors{};
 };
 
 struct RenderResult {

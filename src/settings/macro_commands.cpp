@@ -3,6 +3,7 @@
 #include "settings/macro_commands.h"
 
 #include <array>
+#include <cstdlib>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -11,6 +12,7 @@
 #include "document/diagram_ops.h"
 #include "document/orx_file.h"
 #include "settings/macro_catalogue.h"
+#include "richtext/markup_codes.h"
 #include "richtext/markup_edit.h"
 #include "settings/macro_presentation.h"
 
@@ -112,10 +114,16 @@ MacroStatus applySlotCommand(Diagram& diagram, int command, bool tags, const Mac
     }
 }
 
-MacroStatus applyLegendCommand(Diagram& diagram, int command, const MacroAttributes& a) {
+MacroStatus applyLegendCommand(Diagram& diagram, int command, const MacroInputs& inputs) {
+    const MacroAttributes& a = inputs.attributes;
     switch (command) {
-        case 1:  // legend texts carry the markup of the default legend
-            return MacroStatus::Unavailable;
+        case 1: {
+            document::LegendTextOptions options = inputs.legendOptions;
+            if (options.fontCode.empty() && a.textFont.height != 0)
+                options.fontCode = richtext::sizeCode(std::abs(a.textFont.height) * 72.0 / 96.0);
+            document::insertAllLegends(diagram, inputs.legendPlacement, options);
+            return MacroStatus::Done;
+        }
         case 2:
             forEachCurve(diagram, [&](Curve& c) { c.legend = richtext::withFont(c.legend, a.textFont); });
             return MacroStatus::Done;
@@ -352,7 +360,7 @@ MacroResult applyMacro(Diagram& diagram, int id, const MacroInputs& inputs) {
         case 0: result = applyGeneralCommand(diagram, command, inputs); break;
         case 1: result.status = applySlotCommand(diagram, command, false, a); break;
         case 2: result.status = applySlotCommand(diagram, command, true, a); break;
-        case 3: result.status = applyLegendCommand(diagram, command, a); break;
+        case 3: result.status = applyLegendCommand(diagram, command, inputs); break;
         case 4: result.status = applySmoothingCommand(diagram, command, inputs); break;
         case 5: result.status = applyCurveCommand(diagram, command, a); break;
         case 6: result.status = applySymbolCommand(diagram, command, a); break;

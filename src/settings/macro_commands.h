@@ -8,6 +8,7 @@
 #include "base/message.h"
 #include "document/diagram.h"
 #include "document/diagram_defaults.h"
+#include "document/label_slots.h"
 #include "settings/macro_attributes.h"
 
 namespace ordinax::settings {
@@ -18,6 +19,10 @@ struct MacroInputs {
     // 10405: X mini, X maxi, Y mini, Y maxi and " &Exclure aussi les points lors du tracé".
     std::array<double, 4> bounds = {-1.0e35, 1.0e35, -1.0e35, 1.0e35};
     bool excludePoints = false;
+    // 10301: how the inserted legends are written (an empty font code takes
+    // the size of TextFont) and where the legend block goes when it was empty.
+    document::LegendTextOptions legendOptions;
+    int legendPlacement = 0;
     // 10001 reads its model diagram with these defaults.
     const document::DiagramDefaults* defaults = nullptr;
 };
@@ -26,7 +31,6 @@ enum class MacroStatus {
     Done,         // the command ran (it may have found nothing to change)
     Refused,      // the command was refused: `message` says why, the diagram is unchanged
     Unknown,      // not a command of the catalogue (or a heading)
-    Unavailable,  // a text command this build cannot apply yet; the diagram is unchanged
 };
 
 struct MacroResult {

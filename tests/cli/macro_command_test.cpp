@@ -122,8 +122,6 @@ TEST_F(MacroCommand, RefusalsAndBadUsage) {
     r = run({"macro", "in.orx", "-o", "out.orx", "--factory", "--command", "10001", "--file", "absent.orx"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err.rfind("ERREUR\n\n", 0), 0u) << r.err;
-    r = run({"macro", "in.orx", "-o", "out.orx", "--factory", "--command", "10301"});
-    EXPECT_EQ(r.status, 1);
     r = run({"macro", "in.orx", "-o", "out.orx", "--factory", "--command", "10107", "--text-font", "x"});
     EXPECT_EQ(r.status, 2);
 }

@@ -147,11 +147,21 @@ TEST(MacroLabels, DeleteTagsKeepsTitlesAndDeleteLabelsKeepsTags) {
     EXPECT_EQ(e.labels[4].text, "");
 }
 
-TEST(MacroLabels, InsertingAllLegendsIsUnavailableAndChangesNothing) {
+// 10301 on curves titled "", "vitesse" and one with a legend already: the
+// number for the untitled one, the title otherwise, TextFont's size (16 px =
+// 12 pt = ¶S[24]) in front; the existing legend is kept.
+TEST(MacroLegends, InsertAllLegendsWritesTheDefaultLegends) {
     Diagram d = sampleDiagram();
-    const Diagram before = d;
-    EXPECT_EQ(run(d, 10301).status, MacroStatus::Unavailable);
-    EXPECT_EQ(d, before);
+    d.curves[1].title = "vitesse";
+    d.curves[2].legend = "gardée";
+    MacroInputs inputs;
+    inputs.legendOptions.caseChange = document::LegendCase::FirstUpper;
+    ASSERT_EQ(applyMacro(d, 10301, inputs).status, MacroStatus::Done);
+    EXPECT_EQ(d.curves[0].legend, "\xB6" "S[24]Courbe n\xB0 1");
+    EXPECT_EQ(d.curves[1].legend, "\xB6" "S[24]Vitesse");
+    EXPECT_EQ(d.curves[2].legend, "gardée");
+    EXPECT_EQ(d.labels[document::LegendSlot].placement, 0);
+    EXPECT_GT(d.labels[document::LegendSlot].lineCount, 0);
 }
 
 // Texts rewritten by the font and colour commands; expected markup written by

@@ -1,0 +1,218 @@
+// ordinax-cli render: reads a diagram and draws it into a picture file.
+// PNG and SVG are drawn as the screen shows the diagram, in the normal mode
+// (the picture is the diagram area) or the page mode (the picture is the
+// sheet); PDF is drawn as the printer does, on the sheet inside its margins.
+#include "cli/render_command.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "base/strings.h"
+#include "cli/cli_support.h"
+#include "document/orx_file.h"
+#include "qt/image_output.h"
+#include "qt/picture_loader.h"
+#include "render/diagram_renderer.h"
+
+namespace ordinax::cli {
+
+namespace {
+
+constexpr double CmPerInch = 2.54;
+constexpr int ScreenDpi = 96;
+
+struct RenderCommandOptions {
+    SettingsChoice settings;
+    std::string input;
+    std::string output;
+    int width = 0;   // 0: chosen from the mode
+    int height = 0;
+    std::string mode = "normal";
+    int dpi = 0;     // 0: 96 for pictures, 600 for PDF
+};
+
+enum class Format { Png, Svg, Pdf, Unknown };
+
+Format formatOf(const std::string& path) {
+    const std::size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos) return Format::Unknown;
+    std::string ext = path.substr(dot + 1);
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (ext == "png") return Format::Png;
+    if (ext == "svg") return Format::Svg;
+    if (ext == "pdf") return Format::Pdf;
+    return Format::Unknown;
+}
+
+// The sheet of the diagram page, turned for the landscape orientation.
+struct Sheet {
+    double widthCm = 21.0;
+    double heightCm = 29.7;
+};
+
+Sheet sheetOf(const document::Diagram& diagram) {
+    Sheet sheet;
+    if (diagram.orientation[0] == 1) std::swap(sheet.widthCm, sheet.heightCm);
+    return sheet;
+}
+
+int pixels(double cm, int dpi) { return static_cast<int>(std::lround(cm / CmPerInch * dpi)); }
+
+// Picture size: as given; in page mode a missing side follows the sheet's
+// proportions; in normal mode 800 × 600.
+void pictureSize(const RenderCommandOptions& o, bool pageMode, const Sheet& sheet, int dpi, int& width, int& height) {
+    width = o.width;
+    height = o.height;
+    if (!pageMode) {
+        if (width <= 0) width = 800;
+        if (height <= 0) height = 600;
+        return;
+    }
+    if (width <= 0 && height <= 0) {
+        width = pixels(sheet.widthCm, dpi);
+        height = pixels(sheet.heightCm, dpi);
+    } else if (width <= 0) {
+        width = static_cast<int>(std::lround(height * sheet.widthCm / sheet.heightCm));
+    } else if (height <= 0) {
+        height = static_cast<int>(std::lround(width * sheet.heightCm / sheet.widthCm));
+    }
+}
+
+struct DrawingFailed {};
+
+// The drawing of every format: the error of the pass, if any, is kept.
+struct Drawing {
+    const document::Diagram& diagram;
+    render::OutputKind output;
+    bool printMargins = false;
+    std::optional<base::Message> error;
+
+    void operator()(render::DrawDevice& device, const render::DevRect& page) {
+        render::RenderRequest request;
+        request.pageRect = page;
+        if (printMargins) {
+            // Margins of the diagram page: left, right, top, bottom in centimetres.
+            const auto& m = diagram.margins[0];
+            request.pageRect = {page.left + pixels(m[0], device.dpiX()), page.top + pixels(m[2], device.dpiY()),
+                                page.right - pixels(m[1], device.dpiX()), page.bottom - pixels(m[3], device.dpiY())};
+        }
+        request.output = output;
+        request.output.deviceDpiX = device.dpiX();
+        request.output.deviceDpiY = device.dpiY();
+        request.output.pageRect = page;
+        request.simpleShadow = !device.hasPixels();
+        qt::QtPictureSource pictures;
+        request.pictures = &pictures;
+        const render::RenderResult result = render::drawDiagram(device, diagram, request);
+        if (result.error) {
+            error = result.error;
+            // Leaving the writer by an exception discards the unfinished file,
+            // so a failed drawing never replaces a previous picture.
+            throw DrawingFailed{};
+        }
+    }
+};
+
+// Writes the picture in its format through the drawing.
+base::Message writePicture(const RenderCommandOptions& o, Format format, bool pageMode, const Sheet& sheet,
+                           const document::Diagram& diagram, Drawing& drawing) {
+    base::Message written;
+    if (format == Format::Pdf) {
+        drawing.output.printing = true;
+        drawing.printMargins = true;
+        qt::PdfOptions options;
+        options.pageWidthCm = 21.0;
+        options.pageHeightCm = 29.7;
+        options.landscape = diagram.orientation[0] == 1;
+        options.dpi = o.dpi > 0 ? o.dpi : 600;
+        written = qt::writePdf(o.output, options, std::ref(drawing));
+    } else {
+        const int dpi = o.dpi > 0 ? o.dpi : ScreenDpi;
+        int width = 0;
+        int height = 0;
+        pictureSize(o, pageMode, sheet, dpi, width, height);
+        drawing.output.displayMode = pageMode ? 3 : 1;
+        // In the normal mode sizes follow the screen; a finer picture zooms.
+        drawing.output.zoom = static_cast<double>(dpi) / ScreenDpi;
+        if (pageMode) drawing.output.zoom = 1.0;
+        if (format == Format::Png) {
+            qt::PngOptions options;
+            options.width = width;
+            options.height = height;
+            options.dpi = dpi;
+            written = qt::writePng(o.output, options, std::ref(drawing));
+        } else {
+            qt::SvgOptions options;
+            options.width = width;
+            options.height = height;
+            options.dpi = dpi;
+            written = qt::writeSvg(o.output, options, std::ref(drawing));
+        }
+    }
+    return written;
+}
+
+int runRender(const RenderCommandOptions& o) {
+    const Format format = formatOf(o.output);
+    if (format == Format::Unknown)
+        return reportFailure(errorMessage("Format de sortie inconnu : " + o.output + " (png, svg ou pdf)."));
+    base::Message error;
+    std::optional<settings::Preferences> preferences = loadPreferences(o.settings, error);
+    if (!preferences) return reportFailure(error);
+    document::Diagram diagram;
+    const document::ReadResult read = document::openDiagramFile(o.input, preferences->diagram, diagram);
+    if (!read.ok)
+        return reportFailure(read.message.empty() ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
+                                                  : read.message);
+
+    const bool pageMode = o.mode == "page";
+    const Sheet sheet = sheetOf(diagram);
+    Drawing drawing{diagram, {}, false, std::nullopt};
+    drawing.output.screenDpiX = drawing.output.screenDpiY = ScreenDpi;
+    drawing.output.pageWidthCm = sheet.widthCm;
+    drawing.output.pageHeightCm = sheet.heightCm;
+
+    qt::ensureGuiApplication();
+    try {
+        const base::Message written = writePicture(o, format, pageMode, sheet, diagram, drawing);
+        if (!written.empty()) return reportFailure(written);
+    } catch (const DrawingFailed&) {
+        return reportFailure(*drawing.error);
+    }
+    return ExitSuccess;
+}
+
+}  // namespace
+
+void addRenderCommand(CLI::App& app, int& status) {
+    std::shared_ptr<RenderCommandOptions> options;
+    CLI::App* command = addCommand(app, status, "render",
+                                   "Dessine un diagramme dans une image PNG, SVG ou PDF, comme à l'écran ou à "
+                                   "l'impression",
+                                   runRender, options);
+    command->add_option("FICHIER", options->input, "Fichier diagramme à lire (toutes générations)")
+        ->required()
+        ->type_name("FICHIER");
+    command->add_option("-o,--output", options->output, "Image à écrire : .png, .svg ou .pdf")
+        ->required()
+        ->type_name("SORTIE");
+    command->add_option("--width", options->width, "Largeur de l'image en pixels (PNG, SVG)")
+        ->check(CLI::Range(1, qt::kMaxPictureSide))
+        ->type_name("PX");
+    command->add_option("--height", options->height, "Hauteur de l'image en pixels (PNG, SVG)")
+        ->check(CLI::Range(1, qt::kMaxPictureSide))
+        ->type_name("PX");
+    command->add_option("--mode", options->mode, "Affichage : normal (zone du diagramme) ou page (feuille entière)")
+        ->check(CLI::IsMember({"normal", "page"}))
+        ->type_name("MODE");
+    command->add_option("--dpi", options->dpi, "Résolution en pixels par pouce (96 pour les images, 600 pour le PDF)")
+        ->check(CLI::Range(72, 4800))
+        ->type_name("N");
+}
+
+}  // namespace ordinax::cli
