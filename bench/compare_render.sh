@@ -37,19 +37,20 @@ for name in ("one", "ten"):
     json.dump(diagram, open(f"{work}/{name}.json", "w"))
 PY
 
-seconds() { python3 -c 'import time; print(f"{time.monotonic():.6f}")'; }
-
-timed() {  # label, command...
+timed() {  # label, command...: best wall time of three runs, measured in one process
     label=$1
     shift
-    best=""
-    for _ in 1 2 3; do
-        start=$(seconds)
-        "$@" > /dev/null 2>&1
-        end=$(seconds)
-        t=$(python3 -c "print(f'{$end - $start:.3f}')")
-        if [ -z "$best" ] || python3 -c "import sys; sys.exit(0 if $t < $best else 1)"; then best=$t; fi
-    done
+    best=$(python3 - "$@" <<'PY'
+import subprocess, sys, time
+best = None
+for _ in range(3):
+    start = time.perf_counter()
+    subprocess.run(sys.argv[1:], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    elapsed = time.perf_counter() - start
+    best = elapsed if best is None else min(best, elapsed)
+print(f"{best:.3f}")
+PY
+)
     printf '%-34s %s s (best of 3)\n' "$label" "$best"
 }
 
