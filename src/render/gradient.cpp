@@ -169,15 +169,15 @@ void radialFill(DrawDevice& device, const DevRect& r, Colour c1, Colour c2, int 
 
 }  // namespace
 
-GradientSpec decodeGradient(int value) {
-    GradientSpec spec;
-    spec.inverted = value < 0;
+DecodedGradient decodeGradient(int value) {
+    DecodedGradient decoded;
+    decoded.inverted = value < 0;
     const long long magnitude = value < 0 ? -static_cast<long long>(value) : value;
-    if (magnitude >= 300) return spec;
-    spec.kind = static_cast<int>(magnitude % 100);
-    spec.profile = static_cast<int>(magnitude / 100);
-    if (spec.kind >= GradientKindCount) spec.kind = 0;
-    return spec;
+    if (magnitude >= 300) return decoded;
+    decoded.kind = static_cast<int>(magnitude % 100);
+    decoded.profile = static_cast<int>(magnitude / 100);
+    if (decoded.kind >= GradientKindCount) decoded.kind = 0;
+    return decoded;
 }
 
 int colourAt(int start, int end, int position, int channel1, int channel2, int profile, bool symmetric) {
@@ -196,16 +196,16 @@ Colour gradientColourAt(int start, int end, int position, Colour colour1, Colour
 
 void gradientFill(DrawDevice& device, const DevRect& rect, Colour colour1, Colour colour2, int gradient) {
     if (rect.empty()) return;
-    const GradientSpec spec = decodeGradient(gradient);
-    if (spec.kind == 0) {
+    const DecodedGradient decoded = decodeGradient(gradient);
+    if (decoded.kind == 0) {
         // A plain fill is the plain colour whatever the inversion.
         device.fillRect(rect, colour1);
         return;
     }
-    const Colour c1 = spec.inverted ? colour2 : colour1;
-    const Colour c2 = spec.inverted ? colour1 : colour2;
-    const int p = spec.profile;
-    switch (spec.kind) {
+    const Colour c1 = decoded.inverted ? colour2 : colour1;
+    const Colour c2 = decoded.inverted ? colour1 : colour2;
+    const int p = decoded.profile;
+    switch (decoded.kind) {
         case 1: straightLines(device, rect, c1, c2, p, false, true); break;
         case 2: straightLines(device, rect, c1, c2, p, false, false); break;
         case 3: slantedLines(device, rect, c1, c2, p, false, true); break;
@@ -215,7 +215,7 @@ void gradientFill(DrawDevice& device, const DevRect& rect, Colour colour1, Colou
         case 7: slantedLines(device, rect, c1, c2, p, true, true); break;
         case 8: slantedLines(device, rect, c1, c2, p, true, false); break;
         case 9: rectangleOutlines(device, rect, c1, c2, p); break;
-        default: radialFill(device, rect, c1, c2, p, spec.kind >= 15, (spec.kind - 10) % 5); break;
+        default: radialFill(device, rect, c1, c2, p, decoded.kind >= 15, (decoded.kind - 10) % 5); break;
     }
 }
 

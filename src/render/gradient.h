@@ -25,14 +25,14 @@ namespace ordinax::render {
 inline constexpr int GradientKindCount = 20;
 
 // The parts of a stored gradient value.
-struct GradientSpec {
+struct DecodedGradient {
     int kind = 0;           // 0 .. 19; 0 is a plain fill
     int profile = 0;        // 0 linear, 1 sine, 2 cosine
     bool inverted = false;  // negative value: colours exchanged
 };
 
 // Splits a stored gradient value into kind, profile and inversion.
-GradientSpec decodeGradient(int value);
+DecodedGradient decodeGradient(int value);
 
 // One colour channel (0..255) at `position` of a gradient running from
 // channel1 at `start` to channel2 at `end` with the given profile; the

@@ -30,108 +30,108 @@ constexpr std::string_view Help = "A&ide";
 
 // Menu order is the order of this table; a menu appears where its first item is.
 constexpr std::array Table = {
-    CommandSpec{I::FileNew, File, "&Nouveau", "Ctrl+N", A::Always, C::None, 0, true},
-    CommandSpec{I::FileOpen, File, "&Ouvrir...", "Ctrl+O", A::Always, C::None, 0, true},
-    CommandSpec{I::FileSave, File, "&Enregistrer", "Ctrl+S", A::NeedsDisplay, C::None, 0, true},
-    CommandSpec{I::FileSaveAs, File, "Enregistrer &sous...", "", A::NeedsDisplay},
-    CommandSpec{I::FileImportClipboard, Import, "Depuis le presse-papiers...", "", A::Later},
-    CommandSpec{I::FileImportText, Import, "A partir d'un fichier texte...", "", A::Later},
-    CommandSpec{I::FileExport, File, "Exporter le diagramme...", "", A::NeedsDisplay},
-    CommandSpec{I::FilePageSetup, File, "&Mise en page...", "Ctrl+M", A::Later, C::None, 0, false, true},
-    CommandSpec{I::FilePrintPreview, File, "&Aperçu avant impression", "", A::NeedsDisplay, C::None, 0, true},
-    CommandSpec{I::FilePrintSetup, File, "Con&figuration de l'impression...", "", A::NeedsDisplay},
-    CommandSpec{I::FilePrint, File, "&Imprimer...", "Ctrl+P", A::NeedsDisplay, C::None, 0, true},
-    CommandSpec{I::FileQuit, File, "&Quitter Ordinax", "", A::Always, C::None, 0, false, true},
+    CommandEntry{I::FileNew, File, "&Nouveau", "Ctrl+N", A::Always, C::None, 0, true},
+    CommandEntry{I::FileOpen, File, "&Ouvrir...", "Ctrl+O", A::Always, C::None, 0, true},
+    CommandEntry{I::FileSave, File, "&Enregistrer", "Ctrl+S", A::NeedsDisplay, C::None, 0, true},
+    CommandEntry{I::FileSaveAs, File, "Enregistrer &sous...", "", A::NeedsDisplay},
+    CommandEntry{I::FileImportClipboard, Import, "Depuis le presse-papiers...", "", A::Later},
+    CommandEntry{I::FileImportText, Import, "A partir d'un fichier texte...", "", A::Later},
+    CommandEntry{I::FileExport, File, "Exporter le diagramme...", "", A::NeedsDisplay},
+    CommandEntry{I::FilePageSetup, File, "&Mise en page...", "Ctrl+M", A::Later, C::None, 0, false, true},
+    CommandEntry{I::FilePrintPreview, File, "&Aperçu avant impression", "", A::NeedsDisplay, C::None, 0, true},
+    CommandEntry{I::FilePrintSetup, File, "Con&figuration de l'impression...", "", A::NeedsDisplay},
+    CommandEntry{I::FilePrint, File, "&Imprimer...", "Ctrl+P", A::NeedsDisplay, C::None, 0, true},
+    CommandEntry{I::FileQuit, File, "&Quitter Ordinax", "", A::Always, C::None, 0, false, true},
 
-    CommandSpec{I::EditUndo, Edit, "&Annuler", "Ctrl+Z", A::Undo, C::None, 0, true},
-    CommandSpec{I::EditRedo, Edit, "&Rétablir", "Ctrl+Y", A::Redo, C::None, 0, true},
-    CommandSpec{I::EditCopyDiagram, Edit, "Copier le &diagramme", "Ctrl+C", A::NeedsDisplay, C::None, 0, true, true},
+    CommandEntry{I::EditUndo, Edit, "&Annuler", "Ctrl+Z", A::Undo, C::None, 0, true},
+    CommandEntry{I::EditRedo, Edit, "&Rétablir", "Ctrl+Y", A::Redo, C::None, 0, true},
+    CommandEntry{I::EditCopyDiagram, Edit, "Copier le &diagramme", "Ctrl+C", A::NeedsDisplay, C::None, 0, true, true},
 
-    CommandSpec{I::CurveNew, CurveMenu, "&Nouvelle...", "", A::Later},
-    CommandSpec{I::CurveDuplicate, CurveMenu, "&Dupliquer...", "", A::Later},
-    CommandSpec{I::CurveConcatenate, CurveMenu, "Conca&téner...", "", A::Later},
-    CommandSpec{I::CurveDelete, CurveMenu, "Su&pprimer...", "", A::Later},
-    CommandSpec{I::CurveActivate, CurveMenu, "Activer, désa&ctiver...", "", A::Later},
-    CommandSpec{I::CurveOrder, CurveMenu, "&Ordonner...", "", A::Later},
-    CommandSpec{I::CurveDelimit, CurveMenu, "Délimiter le t&racé...", "", A::Later},
-    CommandSpec{I::CurveInfo, CurveMenu, "&Informations...", "Ctrl+I", A::Later},
-    CommandSpec{I::CurveSelect, CurveMenu, "&Sélectionner...", "", A::Later},
-    CommandSpec{I::CurveEditPoints, CurveMenu, "&Modifier les points...", "Ctrl+T", A::Later, C::None, 0, false, true},
-    CommandSpec{I::CurveSmoothing, CurveMenu, "&Lissage...", "Ctrl+L", A::Later},
-    CommandSpec{I::CurveSymbol, CurveMenu, "Symbole associé aux points...", "", A::Later, C::None, 0, false, true},
-    CommandSpec{I::CurveLine, CurveMenu, "Ligne de tracé (lissage, IC)...", "", A::Later},
-    CommandSpec{I::CurveExport, CurveMenu, "&Exporter...", "", A::Later, C::None, 0, false, true},
+    CommandEntry{I::CurveNew, CurveMenu, "&Nouvelle...", "", A::Later},
+    CommandEntry{I::CurveDuplicate, CurveMenu, "&Dupliquer...", "", A::Later},
+    CommandEntry{I::CurveConcatenate, CurveMenu, "Conca&téner...", "", A::Later},
+    CommandEntry{I::CurveDelete, CurveMenu, "Su&pprimer...", "", A::Later},
+    CommandEntry{I::CurveActivate, CurveMenu, "Activer, désa&ctiver...", "", A::Later},
+    CommandEntry{I::CurveOrder, CurveMenu, "&Ordonner...", "", A::Later},
+    CommandEntry{I::CurveDelimit, CurveMenu, "Délimiter le t&racé...", "", A::Later},
+    CommandEntry{I::CurveInfo, CurveMenu, "&Informations...", "Ctrl+I", A::Later},
+    CommandEntry{I::CurveSelect, CurveMenu, "&Sélectionner...", "", A::Later},
+    CommandEntry{I::CurveEditPoints, CurveMenu, "&Modifier les points...", "Ctrl+T", A::Later, C::None, 0, false, true},
+    CommandEntry{I::CurveSmoothing, CurveMenu, "&Lissage...", "Ctrl+L", A::Later},
+    CommandEntry{I::CurveSymbol, CurveMenu, "Symbole associé aux points...", "", A::Later, C::None, 0, false, true},
+    CommandEntry{I::CurveLine, CurveMenu, "Ligne de tracé (lissage, IC)...", "", A::Later},
+    CommandEntry{I::CurveExport, CurveMenu, "&Exporter...", "", A::Later, C::None, 0, false, true},
 
-    CommandSpec{I::ScaleAuto, Scales, "&Echelles auto", "", A::NeedsDisplay, C::None, 0, true},
-    CommandSpec{I::ScaleManual, Scales, "&Définition manuelle...", "", A::Later},
-    CommandSpec{I::ScaleGrid, Scales, "&Quadrillage...", "", A::Later},
+    CommandEntry{I::ScaleAuto, Scales, "&Echelles auto", "", A::NeedsDisplay, C::None, 0, true},
+    CommandEntry{I::ScaleManual, Scales, "&Définition manuelle...", "", A::Later},
+    CommandEntry{I::ScaleGrid, Scales, "&Quadrillage...", "", A::Later},
 
-    CommandSpec{I::BackgroundFill, Background, "&Fond...", "", A::Later},
-    CommandSpec{I::BackgroundBorder, Background, "&Bordure...", "", A::Later},
-    CommandSpec{I::BackgroundShadow, Background, "&Ombre...", "", A::Later},
-    CommandSpec{I::PlotFill, Plot, "&Fond...", "", A::Later},
-    CommandSpec{I::PlotBorder, Plot, "&Bordure...", "", A::Later},
-    CommandSpec{I::PlotShadow, Plot, "&Ombre...", "", A::Later},
-    CommandSpec{I::LabelText, Labels, "&Texte...", "", A::Later},
-    CommandSpec{I::LabelInsert, Labels, "&Insérer...", "", A::Later},
-    CommandSpec{I::LabelDelete, Labels, "&Supprimer...", "", A::Later},
-    CommandSpec{I::LabelDeleteAll, Labels, "S&upprimer tous", "", A::Later},
-    CommandSpec{I::LabelReposition, Labels, "&Repositionner...", "", A::Later},
-    CommandSpec{I::LabelFill, Labels, "&Fond...", "", A::Later, C::None, 0, false, true},
-    CommandSpec{I::LabelBorder, Labels, "&Bordure...", "", A::Later},
-    CommandSpec{I::LabelShadow, Labels, "&Ombre...", "", A::Later},
-    CommandSpec{I::LegendText, Legends, "&Texte...", "", A::Later},
-    CommandSpec{I::LegendInsert, Legends, "&Insérer...", "", A::Later},
-    CommandSpec{I::LegendDelete, Legends, "&Supprimer...", "", A::Later},
-    CommandSpec{I::LegendDeleteAll, Legends, "S&upprimer toutes", "", A::Later},
-    CommandSpec{I::LegendReposition, Legends, "&Repositionner...", "", A::Later},
-    CommandSpec{I::LegendFill, Legends, "&Fond...", "", A::Later, C::None, 0, false, true},
-    CommandSpec{I::LegendBorder, Legends, "&Bordure...", "", A::Later},
-    CommandSpec{I::LegendShadow, Legends, "&Ombre...", "", A::Later},
-    CommandSpec{I::TagText, Tags, "&Texte...", "", A::Later},
-    CommandSpec{I::TagInsert, Tags, "&Insérer...", "", A::Later},
-    CommandSpec{I::TagDelete, Tags, "&Supprimer...", "", A::Later},
-    CommandSpec{I::TagDeleteAll, Tags, "S&upprimer toutes", "", A::Later},
-    CommandSpec{I::TagReposition, Tags, "&Repositionner...", "", A::Later},
-    CommandSpec{I::TagFill, Tags, "&Fond...", "", A::Later, C::None, 0, false, true},
-    CommandSpec{I::TagBorder, Tags, "&Bordure...", "", A::Later},
-    CommandSpec{I::TagShadow, Tags, "&Ombre...", "", A::Later},
-    CommandSpec{I::TagRaise, Tags, "Placer au-dessus", "", A::NeedsTag, C::None, 0, false, true},
-    CommandSpec{I::TagLower, Tags, "Placer au-dessous", "", A::NeedsTag},
+    CommandEntry{I::BackgroundFill, Background, "&Fond...", "", A::Later},
+    CommandEntry{I::BackgroundBorder, Background, "&Bordure...", "", A::Later},
+    CommandEntry{I::BackgroundShadow, Background, "&Ombre...", "", A::Later},
+    CommandEntry{I::PlotFill, Plot, "&Fond...", "", A::Later},
+    CommandEntry{I::PlotBorder, Plot, "&Bordure...", "", A::Later},
+    CommandEntry{I::PlotShadow, Plot, "&Ombre...", "", A::Later},
+    CommandEntry{I::LabelText, Labels, "&Texte...", "", A::Later},
+    CommandEntry{I::LabelInsert, Labels, "&Insérer...", "", A::Later},
+    CommandEntry{I::LabelDelete, Labels, "&Supprimer...", "", A::Later},
+    CommandEntry{I::LabelDeleteAll, Labels, "S&upprimer tous", "", A::Later},
+    CommandEntry{I::LabelReposition, Labels, "&Repositionner...", "", A::Later},
+    CommandEntry{I::LabelFill, Labels, "&Fond...", "", A::Later, C::None, 0, false, true},
+    CommandEntry{I::LabelBorder, Labels, "&Bordure...", "", A::Later},
+    CommandEntry{I::LabelShadow, Labels, "&Ombre...", "", A::Later},
+    CommandEntry{I::LegendText, Legends, "&Texte...", "", A::Later},
+    CommandEntry{I::LegendInsert, Legends, "&Insérer...", "", A::Later},
+    CommandEntry{I::LegendDelete, Legends, "&Supprimer...", "", A::Later},
+    CommandEntry{I::LegendDeleteAll, Legends, "S&upprimer toutes", "", A::Later},
+    CommandEntry{I::LegendReposition, Legends, "&Repositionner...", "", A::Later},
+    CommandEntry{I::LegendFill, Legends, "&Fond...", "", A::Later, C::None, 0, false, true},
+    CommandEntry{I::LegendBorder, Legends, "&Bordure...", "", A::Later},
+    CommandEntry{I::LegendShadow, Legends, "&Ombre...", "", A::Later},
+    CommandEntry{I::TagText, Tags, "&Texte...", "", A::Later},
+    CommandEntry{I::TagInsert, Tags, "&Insérer...", "", A::Later},
+    CommandEntry{I::TagDelete, Tags, "&Supprimer...", "", A::Later},
+    CommandEntry{I::TagDeleteAll, Tags, "S&upprimer toutes", "", A::Later},
+    CommandEntry{I::TagReposition, Tags, "&Repositionner...", "", A::Later},
+    CommandEntry{I::TagFill, Tags, "&Fond...", "", A::Later, C::None, 0, false, true},
+    CommandEntry{I::TagBorder, Tags, "&Bordure...", "", A::Later},
+    CommandEntry{I::TagShadow, Tags, "&Ombre...", "", A::Later},
+    CommandEntry{I::TagRaise, Tags, "Placer au-dessus", "", A::NeedsTag, C::None, 0, false, true},
+    CommandEntry{I::TagLower, Tags, "Placer au-dessous", "", A::NeedsTag},
 
-    CommandSpec{I::ToolMacros, Tools, "&Macros...", "", A::Later},
-    CommandSpec{I::ToolDerivative, Tools, "Déri&vée numérique...", "", A::Later, C::None, 0, false, true},
-    CommandSpec{I::ToolSurface, Tools, "&Surface (intégrale) et longueur...", "", A::Later},
-    CommandSpec{I::ToolYOfX, Tools, "y = f(x)...", "", A::Later},
-    CommandSpec{I::ToolXOfY, Tools, "x = f(y)...", "", A::Later},
-    CommandSpec{I::ToolResiduals, Tools, "Courbe des résiduels...", "", A::Later},
-    CommandSpec{I::ToolIntensitySpectrum, Tools, "Spectre d'intensité...", "", A::Later},
-    CommandSpec{I::ToolPhaseSpectrum, Tools, "Spectre de phase...", "", A::Later},
-    CommandSpec{I::ToolExplorer, Tools, "E&xplorateur de fichiers Ordinax...", "Ctrl+E", A::Later, C::None, 0, false,
+    CommandEntry{I::ToolMacros, Tools, "&Macros...", "", A::Later},
+    CommandEntry{I::ToolDerivative, Tools, "Déri&vée numérique...", "", A::Later, C::None, 0, false, true},
+    CommandEntry{I::ToolSurface, Tools, "&Surface (intégrale) et longueur...", "", A::Later},
+    CommandEntry{I::ToolYOfX, Tools, "y = f(x)...", "", A::Later},
+    CommandEntry{I::ToolXOfY, Tools, "x = f(y)...", "", A::Later},
+    CommandEntry{I::ToolResiduals, Tools, "Courbe des résiduels...", "", A::Later},
+    CommandEntry{I::ToolIntensitySpectrum, Tools, "Spectre d'intensité...", "", A::Later},
+    CommandEntry{I::ToolPhaseSpectrum, Tools, "Spectre de phase...", "", A::Later},
+    CommandEntry{I::ToolExplorer, Tools, "E&xplorateur de fichiers Ordinax...", "Ctrl+E", A::Later, C::None, 0, false,
                 true},
-    CommandSpec{I::ToolPipette, Tools, "Pipette", "", A::Later},
+    CommandEntry{I::ToolPipette, Tools, "Pipette", "", A::Later},
 
-    CommandSpec{I::OptionPreferences, Options, "&Préférences...", "", A::Later},
-    CommandSpec{I::OptionLanguageFrench, Language, "&Français", "", A::Always, C::PrintLanguage, 0},
-    CommandSpec{I::OptionLanguageEnglish, Language, "A&nglais", "", A::Always, C::PrintLanguage, 1},
-    CommandSpec{I::OptionLanguageGerman, Language, "&Allemand", "", A::Always, C::PrintLanguage, 2},
-    CommandSpec{I::OptionBeep, Options, "Messages &sonores", "", A::Always, C::Beep},
+    CommandEntry{I::OptionPreferences, Options, "&Préférences...", "", A::Later},
+    CommandEntry{I::OptionLanguageFrench, Language, "&Français", "", A::Always, C::PrintLanguage, 0},
+    CommandEntry{I::OptionLanguageEnglish, Language, "A&nglais", "", A::Always, C::PrintLanguage, 1},
+    CommandEntry{I::OptionLanguageGerman, Language, "&Allemand", "", A::Always, C::PrintLanguage, 2},
+    CommandEntry{I::OptionBeep, Options, "Messages &sonores", "", A::Always, C::Beep},
 
-    CommandSpec{I::ViewRefresh, View, "&Rafraîchir", "", A::NeedsDisplay},
-    CommandSpec{I::ViewDefaultMargins, View, "&Modifier marges et tirets par défaut...", "", A::Later},
-    CommandSpec{I::ViewAllCurves, View, "&Toutes les courbes activées", "Ctrl+D", A::NeedsDisplay, C::AllCurves, 0,
+    CommandEntry{I::ViewRefresh, View, "&Rafraîchir", "", A::NeedsDisplay},
+    CommandEntry{I::ViewDefaultMargins, View, "&Modifier marges et tirets par défaut...", "", A::Later},
+    CommandEntry{I::ViewAllCurves, View, "&Toutes les courbes activées", "Ctrl+D", A::NeedsDisplay, C::AllCurves, 0,
                 false, true},
-    CommandSpec{I::ViewSelectedCurve, View, "&Courbe sélectionnée", "", A::NeedsDisplay, C::SelectedCurve},
-    CommandSpec{I::ViewNormal, View, "&Normal", "", A::Always, C::DisplayMode, 1, true, true},
-    CommandSpec{I::ViewPageWidth, View, "&Largeur page", "", A::Always, C::DisplayMode, 2, true},
-    CommandSpec{I::ViewFullPage, View, "&Pleine page", "", A::Always, C::DisplayMode, 3, true},
-    CommandSpec{I::ViewToolBar, View, "Barre d'&outils", "", A::Always, C::ToolBar, 0, false, true},
-    CommandSpec{I::ViewStatusBar, View, "&Barre d'état", "", A::Always, C::StatusBar},
-    CommandSpec{I::ViewWelcome, View, "&Ecran d'accueil", "", A::Always},
+    CommandEntry{I::ViewSelectedCurve, View, "&Courbe sélectionnée", "", A::NeedsDisplay, C::SelectedCurve},
+    CommandEntry{I::ViewNormal, View, "&Normal", "", A::Always, C::DisplayMode, 1, true, true},
+    CommandEntry{I::ViewPageWidth, View, "&Largeur page", "", A::Always, C::DisplayMode, 2, true},
+    CommandEntry{I::ViewFullPage, View, "&Pleine page", "", A::Always, C::DisplayMode, 3, true},
+    CommandEntry{I::ViewToolBar, View, "Barre d'&outils", "", A::Always, C::ToolBar, 0, false, true},
+    CommandEntry{I::ViewStatusBar, View, "&Barre d'état", "", A::Always, C::StatusBar},
+    CommandEntry{I::ViewWelcome, View, "&Ecran d'accueil", "", A::Always},
 
-    CommandSpec{I::HelpTopics, Help, "&Rubriques d'aide", "", A::Later},
-    CommandSpec{I::HelpUsingHelp, Help, "&Utilisation de l'aide de Windows", "", A::Later},
-    CommandSpec{I::HelpAbout, Help, "&A propos de Ordinax ...", "", A::Always, C::None, 0, false, true},
+    CommandEntry{I::HelpTopics, Help, "&Rubriques d'aide", "", A::Later},
+    CommandEntry{I::HelpUsingHelp, Help, "&Utilisation de l'aide de Windows", "", A::Later},
+    CommandEntry{I::HelpAbout, Help, "&A propos de Ordinax ...", "", A::Always, C::None, 0, false, true},
 };
 
 // The table is indexed by id: a row out of place would give a command another's behaviour.
@@ -143,28 +143,28 @@ constexpr bool inIdOrder() {
 
 }  // namespace
 
-std::span<const CommandSpec> commandTable() {
+std::span<const CommandEntry> commandTable() {
     return Table;
 }
 
-const CommandSpec& commandSpec(CommandId id) {
+const CommandEntry& commandEntry(CommandId id) {
     static_assert(Table.size() == static_cast<std::size_t>(CommandId::HelpAbout) + 1, "one row per command");
     static_assert(inIdOrder(), "rows in the order of their ids");
     return Table[static_cast<std::size_t>(id)];
 }
 
-std::string menuText(const CommandSpec& spec) {
-    std::string text(spec.label);
-    if (!spec.accelerator.empty()) {
+std::string menuText(const CommandEntry& entry) {
+    std::string text(entry.label);
+    if (!entry.accelerator.empty()) {
         text += '\t';
-        text += spec.accelerator;
+        text += entry.accelerator;
     }
     return text;
 }
 
-bool isEnabled(const CommandSpec& spec, const CommandContext& context) {
+bool isEnabled(const CommandEntry& entry, const CommandContext& context) {
     const bool shown = context.displayMode >= 1 && context.displayMode <= 3;
-    switch (spec.availability) {
+    switch (entry.availability) {
         case Availability::Always:
             return true;
         case Availability::NeedsDisplay:

@@ -117,7 +117,7 @@ enum class Availability {
 // What a command's check mark follows.
 enum class CheckRule { None, DisplayMode, PrintLanguage, Beep, AllCurves, SelectedCurve, ToolBar, StatusBar };
 
-struct CommandSpec {
+struct CommandEntry {
     CommandId id;
     std::string_view menu;         // menu path, submenus separated by '/': "For&mat/&Libellés"
     std::string_view label;        // the label with its '&' mnemonic
@@ -130,13 +130,13 @@ struct CommandSpec {
 };
 
 // Every command, in menu order.
-std::span<const CommandSpec> commandTable();
+std::span<const CommandEntry> commandTable();
 
 // The entry of a command.
-const CommandSpec& commandSpec(CommandId id);
+const CommandEntry& commandEntry(CommandId id);
 
 // The label as a menu shows it: label, then a tab and the accelerator when there is one.
-std::string menuText(const CommandSpec& spec);
+std::string menuText(const CommandEntry& entry);
 
 // The facts the enabling rules look at.
 struct CommandContext {
@@ -147,6 +147,6 @@ struct CommandContext {
 };
 
 // Whether the command can be chosen now.
-bool isEnabled(const CommandSpec& spec, const CommandContext& context);
+bool isEnabled(const CommandEntry& entry, const CommandContext& context);
 
 }  // namespace ordinax::shell

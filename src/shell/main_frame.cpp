@@ -150,36 +150,36 @@ void CMainFrame::buildCommands() {
     const QString later = qtText(base::messageText(base::MsgShellNotYetAvailable));
     CommandId previousToolBarCommand = CommandId::FileNew;
     bool firstOnToolBar = true;
-    for (const CommandSpec& spec : commandTable()) {
-        QMenu* menu = menuFor(spec.menu);
-        if (spec.separatorBefore) menu->addSeparator();
-        if (spec.id == CommandId::FileQuit) {
+    for (const CommandEntry& entry : commandTable()) {
+        QMenu* menu = menuFor(entry.menu);
+        if (entry.separatorBefore) menu->addSeparator();
+        if (entry.id == CommandId::FileQuit) {
             fileMenu_ = menu;
             recentAnchor_ = menu->addSeparator();
         }
-        auto* act = new QAction(qtText(spec.label), this);
-        if (!spec.accelerator.empty()) act->setShortcut(QKeySequence(qtText(spec.accelerator)));
+        auto* act = new QAction(qtText(entry.label), this);
+        if (!entry.accelerator.empty()) act->setShortcut(QKeySequence(qtText(entry.accelerator)));
         const QString plain = QString(act->text()).remove(QLatin1Char('&'));
         act->setToolTip(plain);
         act->setStatusTip(plain);
-        if (spec.availability == Availability::Later) {
+        if (entry.availability == Availability::Later) {
             act->setToolTip(plain + QStringLiteral(" : ") + later);
             act->setStatusTip(later);
         }
-        if (spec.check != CheckRule::None) act->setCheckable(true);
-        if (spec.check == CheckRule::DisplayMode) modes->addAction(act);
-        if (spec.check == CheckRule::PrintLanguage) languages->addAction(act);
-        if (spec.check == CheckRule::AllCurves || spec.check == CheckRule::SelectedCurve) curves->addAction(act);
+        if (entry.check != CheckRule::None) act->setCheckable(true);
+        if (entry.check == CheckRule::DisplayMode) modes->addAction(act);
+        if (entry.check == CheckRule::PrintLanguage) languages->addAction(act);
+        if (entry.check == CheckRule::AllCurves || entry.check == CheckRule::SelectedCurve) curves->addAction(act);
         menu->addAction(act);
-        if (spec.toolBar) {
+        if (entry.toolBar) {
             // Groups of the tool bar follow the menus.
-            if (!firstOnToolBar && commandSpec(previousToolBarCommand).menu != spec.menu) toolBar_->addSeparator();
-            act->setIcon(commandIcon(spec.id, style()));
+            if (!firstOnToolBar && commandEntry(previousToolBarCommand).menu != entry.menu) toolBar_->addSeparator();
+            act->setIcon(commandIcon(entry.id, style()));
             toolBar_->addAction(act);
-            previousToolBarCommand = spec.id;
+            previousToolBarCommand = entry.id;
             firstOnToolBar = false;
         }
-        const CommandId id = spec.id;
+        const CommandId id = entry.id;
         connect(act, &QAction::triggered, this, [this, id] { runCommand(id); });
         actions_[id] = act;
     }
@@ -191,17 +191,17 @@ void CMainFrame::updateCommands() {
     context.canUndo = document_.canUndo();
     context.canRedo = document_.canRedo();
     context.tagSelected = selectedTag_ >= 0;
-    for (const CommandSpec& spec : commandTable()) {
-        QAction* act = actions_.at(spec.id);
-        act->setEnabled(shell::isEnabled(spec, context));
-        switch (spec.check) {
+    for (const CommandEntry& entry : commandTable()) {
+        QAction* act = actions_.at(entry.id);
+        act->setEnabled(shell::isEnabled(entry, context));
+        switch (entry.check) {
             case CheckRule::None:
                 break;
             case CheckRule::DisplayMode:
-                act->setChecked(context.displayMode == spec.checkValue);
+                act->setChecked(context.displayMode == entry.checkValue);
                 break;
             case CheckRule::PrintLanguage:
-                act->setChecked(preferences_.reportLanguage == spec.checkValue);
+                act->setChecked(preferences_.reportLanguage == entry.checkValue);
                 break;
             case CheckRule::Beep:
                 act->setChecked(preferences_.beep != 0);

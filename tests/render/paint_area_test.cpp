@@ -94,7 +94,7 @@ TEST(ColourAt, ProfilesAndSymmetricForm) {
 TEST(ColourAt, DecodesGradientValues) {
     struct Case {
         int value;
-        GradientSpec expected;
+        DecodedGradient expected;
     };
     // value = kind + 100 × profile; a negative value exchanges the colours;
     // kinds above 19 and profiles above 2 are plain fills.
@@ -102,10 +102,10 @@ TEST(ColourAt, DecodesGradientValues) {
                           {20, {0, 0, false}},  {199, {0, 1, false}},  {300, {0, 0, false}}, {-102, {2, 1, true}},
                           {-3, {3, 0, true}},   {-2147483647 - 1, {0, 0, true}}};
     for (const Case& c : cases) {
-        const GradientSpec spec = decodeGradient(c.value);
-        EXPECT_EQ(spec.kind, c.expected.kind) << c.value;
-        EXPECT_EQ(spec.profile, c.expected.profile) << c.value;
-        EXPECT_EQ(spec.inverted, c.expected.inverted) << c.value;
+        const DecodedGradient decoded = decodeGradient(c.value);
+        EXPECT_EQ(decoded.kind, c.expected.kind) << c.value;
+        EXPECT_EQ(decoded.profile, c.expected.profile) << c.value;
+        EXPECT_EQ(decoded.inverted, c.expected.inverted) << c.value;
     }
 }
 

@@ -95,7 +95,7 @@ const Expected kMenuItems[] = {
 
 TEST(CommandTable, EveryMenuItemIsPresentWithItsTextAndAccelerator) {
     std::multimap<std::string, std::string> present;
-    for (const CommandSpec& spec : commandTable()) present.emplace(std::string(spec.menu), menuText(spec));
+    for (const CommandEntry& entry : commandTable()) present.emplace(std::string(entry.menu), menuText(entry));
     for (const Expected& item : kMenuItems) {
         bool found = false;
         const auto [first, last] = present.equal_range(item.menu);
@@ -108,16 +108,16 @@ TEST(CommandTable, EachMenuHasEveryLabelOnceAndEveryMnemonicLabelIsDistinct) {
     // Labels and formatting items repeat across the Format submenus, never inside one menu.
     std::set<std::pair<std::string, std::string>> seen;
     std::set<std::string> accelerators;
-    for (const CommandSpec& spec : commandTable()) {
-        EXPECT_TRUE(seen.insert({std::string(spec.menu), std::string(spec.label)}).second) << spec.label;
-        if (!spec.accelerator.empty()) {
-            EXPECT_TRUE(accelerators.insert(std::string(spec.accelerator)).second) << spec.accelerator;
+    for (const CommandEntry& entry : commandTable()) {
+        EXPECT_TRUE(seen.insert({std::string(entry.menu), std::string(entry.label)}).second) << entry.label;
+        if (!entry.accelerator.empty()) {
+            EXPECT_TRUE(accelerators.insert(std::string(entry.accelerator)).second) << entry.accelerator;
         }
-        EXPECT_EQ(commandSpec(spec.id).label, spec.label);
+        EXPECT_EQ(commandEntry(entry.id).label, entry.label);
     }
     // The format submenus: 8 items each for titles and legends, 10 for tags.
     std::map<std::string, int> counts;
-    for (const CommandSpec& spec : commandTable()) ++counts[std::string(spec.menu)];
+    for (const CommandEntry& entry : commandTable()) ++counts[std::string(entry.menu)];
     EXPECT_EQ(counts["For&mat/&Libellés"], 8);
     EXPECT_EQ(counts["For&mat/Lége&ndes"], 8);
     EXPECT_EQ(counts["For&mat/E&tiquettes"], 10);
@@ -151,7 +151,7 @@ TEST(CommandTable, EnablingFollowsDisplayModeHistoryAndSelection) {
         {CommandId::HelpTopics, {1, true, true, true}, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(isEnabled(commandSpec(c.id), c.context), c.enabled) << commandSpec(c.id).label;
+        EXPECT_EQ(isEnabled(commandEntry(c.id), c.context), c.enabled) << commandEntry(c.id).label;
 }
 
 }  // namespace

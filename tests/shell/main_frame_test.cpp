@@ -68,17 +68,17 @@ protected:
 };
 
 TEST_F(FrameTest, EveryCommandHasAnActionAndLaterOnesExplainThemselves) {
-    for (const CommandSpec& spec : commandTable()) {
-        QAction* act = frame().action(spec.id);
-        ASSERT_NE(act, nullptr) << spec.label;
-        EXPECT_EQ(act->text().toStdString(), std::string(spec.label));
-        if (!spec.accelerator.empty()) {
+    for (const CommandEntry& entry : commandTable()) {
+        QAction* act = frame().action(entry.id);
+        ASSERT_NE(act, nullptr) << entry.label;
+        EXPECT_EQ(act->text().toStdString(), std::string(entry.label));
+        if (!entry.accelerator.empty()) {
             EXPECT_EQ(act->shortcut(),
-                      QKeySequence(QString::fromUtf8(spec.accelerator.data(), spec.accelerator.size())));
+                      QKeySequence(QString::fromUtf8(entry.accelerator.data(), entry.accelerator.size())));
         }
-        if (spec.availability == Availability::Later) {
-            EXPECT_FALSE(act->isEnabled()) << spec.label;
-            EXPECT_TRUE(act->toolTip().contains(QStringLiteral("prochaine version"))) << spec.label;
+        if (entry.availability == Availability::Later) {
+            EXPECT_FALSE(act->isEnabled()) << entry.label;
+            EXPECT_TRUE(act->toolTip().contains(QStringLiteral("prochaine version"))) << entry.label;
         }
     }
     QStringList titles;
