@@ -35,36 +35,8 @@ struct CalculusOptions {
     bool compact = false;
 };
 
-struct OpenedCurve {
-    settings::Preferences preferences;
-    Diagram diagram;
-};
-
 // The option texts were checked by their validators: a failure here is a bug.
 double checkedNumber(const std::string& text) { return base::parseNumber(text).value_or(0.0); }
-
-// Reads the preferences and the diagram and checks the curve number; reports
-// the failure and returns nullopt when one of them fails.
-std::optional<OpenedCurve> openCurve(const CalculusOptions& o) {
-    base::Message error;
-    std::optional<settings::Preferences> preferences = loadPreferences(o.settings, error);
-    if (!preferences) {
-        reportFailure(error);
-        return std::nullopt;
-    }
-    OpenedCurve opened{std::move(*preferences), {}};
-    const document::ReadResult read = document::openDiagramFile(o.input, opened.preferences.diagram, opened.diagram);
-    if (!read.ok) {
-        reportFailure(read.message.empty() ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
-                                           : read.message);
-        return std::nullopt;
-    }
-    if (o.curve < 0 || o.curve >= opened.diagram.curveCount()) {
-        reportFailure(errorMessage("La courbe " + std::to_string(o.curve) + " n'existe pas dans ce diagramme."));
-        return std::nullopt;
-    }
-    return opened;
-}
 
 Json pointsToJson(const Curve& curve) {
     Json points = Json::array();
@@ -83,7 +55,7 @@ Json calculusToJson(const numerics::CalculusValue& value) {
 }
 
 int runDerive(const CalculusOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o);
+    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
     if (!opened) return ExitFailure;
 
     Diagram& diagram = opened->diagram;
@@ -114,7 +86,7 @@ int runDerive(const CalculusOptions& o) {
 }
 
 int runIntegrate(const CalculusOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o);
+    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
     if (!opened) return ExitFailure;
 
     const Curve& curve = opened->diagram.curves[static_cast<std::size_t>(o.curve)];
@@ -136,7 +108,7 @@ int runIntegrate(const CalculusOptions& o) {
 }
 
 int runSolve(const CalculusOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o);
+    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
     if (!opened) return ExitFailure;
 
     const Diagram& diagram = opened->diagram;

@@ -13,6 +13,7 @@
 
 #include "base/date_time.h"
 #include "base/strings.h"
+#include "document/orx_file.h"
 #include "qt/qsettings_store.h"
 
 namespace ordinax::cli {
@@ -151,6 +152,27 @@ std::optional<settings::Preferences> loadPreferences(const SettingsChoice& choic
 
 base::Message errorMessage(std::string text) {
     return base::Message{0, base::Heading::Error, std::move(text)};
+}
+
+std::optional<OpenedCurve> openCurve(const SettingsChoice& choice, const std::string& input, int curve) {
+    base::Message error;
+    std::optional<settings::Preferences> preferences = loadPreferences(choice, error);
+    if (!preferences) {
+        reportFailure(error);
+        return std::nullopt;
+    }
+    OpenedCurve opened{std::move(*preferences), {}};
+    const document::ReadResult read = document::openDiagramFile(input, opened.preferences.diagram, opened.diagram);
+    if (!read.ok) {
+        reportFailure(read.message.empty() ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
+                                           : read.message);
+        return std::nullopt;
+    }
+    if (curve < 0 || curve >= opened.diagram.curveCount()) {
+        reportFailure(errorMessage("La courbe " + std::to_string(curve) + " n'existe pas dans ce diagramme."));
+        return std::nullopt;
+    }
+    return opened;
 }
 
 int reportFailure(const base::Message& message) {

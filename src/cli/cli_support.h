@@ -36,6 +36,17 @@ void addSettingsOptions(CLI::App& command, SettingsChoice& choice);
 // named by --settings cannot be read.
 std::optional<settings::Preferences> loadPreferences(const SettingsChoice& choice, base::Message& error);
 
+// A diagram read for a command that works on one curve, with the
+// preferences it was read with.
+struct OpenedCurve {
+    settings::Preferences preferences;
+    document::Diagram diagram;
+};
+
+// Reads the preferences and the diagram and checks the curve number; reports
+// the failure and returns nullopt when one of them fails.
+std::optional<OpenedCurve> openCurve(const SettingsChoice& choice, const std::string& input, int curve);
+
 // Builds an error message ("ERREUR", blank line, text) from a UTF-8 text.
 base::Message errorMessage(std::string text);
 

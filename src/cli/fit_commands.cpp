@@ -41,37 +41,8 @@ struct FitCommandOptions {
     bool compact = false;
 };
 
-// A diagram read for a command, with the preferences it was read with.
-struct OpenedCurve {
-    settings::Preferences preferences;
-    Diagram diagram;
-};
-
 // The option texts were checked by their validators: a failure here is a bug.
 double checkedNumber(const std::string& text) { return base::parseNumber(text).value_or(0.0); }
-
-// Reads the preferences and the diagram and checks the curve number; reports
-// the failure and returns nullopt when one of them fails.
-std::optional<OpenedCurve> openCurve(const FitCommandOptions& o) {
-    base::Message error;
-    std::optional<settings::Preferences> preferences = loadPreferences(o.settings, error);
-    if (!preferences) {
-        reportFailure(error);
-        return std::nullopt;
-    }
-    OpenedCurve opened{std::move(*preferences), {}};
-    const document::ReadResult read = document::openDiagramFile(o.input, opened.preferences.diagram, opened.diagram);
-    if (!read.ok) {
-        reportFailure(read.message.empty() ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
-                                           : read.message);
-        return std::nullopt;
-    }
-    if (o.curve < 0 || o.curve >= opened.diagram.curveCount()) {
-        reportFailure(errorMessage("La courbe " + std::to_string(o.curve) + " n'existe pas dans ce diagramme."));
-        return std::nullopt;
-    }
-    return opened;
-}
 
 // The catalogue from the program's folder; nullopt (reported) when it cannot be read.
 std::optional<numerics::Catalogue> catalogueOrReport() {
@@ -133,7 +104,7 @@ Json fitToJson(const numerics::FitReport& report, bool statistics) {
 }
 
 int runFit(const FitCommandOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o);
+    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
     if (!opened) return ExitFailure;
     const std::optional<numerics::Catalogue> catalogue = catalogueOrReport();
     if (!catalogue) return ExitFailure;
@@ -163,7 +134,7 @@ int runFit(const FitCommandOptions& o) {
 }
 
 int runRank(const FitCommandOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o);
+    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
     if (!opened) return ExitFailure;
     const std::optional<numerics::Catalogue> catalogue = catalogueOrReport();
     if (!catalogue) return ExitFailure;
@@ -184,7 +155,7 @@ int runRank(const FitCommandOptions& o) {
 }
 
 int runResiduals(const FitCommandOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o);
+    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
     if (!opened) return ExitFailure;
 
     Diagram& diagram = opened->diagram;
@@ -219,7 +190,7 @@ int runResiduals(const FitCommandOptions& o) {
 }
 
 int runValue(const FitCommandOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o);
+    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
     if (!opened) return ExitFailure;
 
     const Diagram& diagram = opened->diagram;

@@ -40,34 +40,6 @@ struct SmoothingOptions {
     bool compact = false;
 };
 
-struct OpenedCurve {
-    settings::Preferences preferences;
-    Diagram diagram;
-};
-
-// Reads the preferences and the diagram and checks the curve number; reports
-// the failure and returns nullopt when one of them fails.
-std::optional<OpenedCurve> openCurve(const SmoothingOptions& o) {
-    base::Message error;
-    std::optional<settings::Preferences> preferences = loadPreferences(o.settings, error);
-    if (!preferences) {
-        reportFailure(error);
-        return std::nullopt;
-    }
-    OpenedCurve opened{std::move(*preferences), {}};
-    const document::ReadResult read = document::openDiagramFile(o.input, opened.preferences.diagram, opened.diagram);
-    if (!read.ok) {
-        reportFailure(read.message.empty() ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
-                                           : read.message);
-        return std::nullopt;
-    }
-    if (o.curve < 0 || o.curve >= opened.diagram.curveCount()) {
-        reportFailure(errorMessage("La courbe " + std::to_string(o.curve) + " n'existe pas dans ce diagramme."));
-        return std::nullopt;
-    }
-    return opened;
-}
-
 // Saves with the application's routine (curve compaction included).
 int saveOrReport(Diagram& diagram, const std::string& path) {
     const document::SaveResult saved = document::saveDiagram(diagram, path, saveDateText());
@@ -90,7 +62,7 @@ void appendNumber(std::string& out, double value) {
 }
 
 int runSmooth(const SmoothingOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o);
+    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
     if (!opened) return ExitFailure;
     const Curve& curve = opened->diagram.curves[static_cast<std::size_t>(o.curve)];
     const int kind = o.kind.empty() ? curve.treatment : smoothingKind(o.kind);
@@ -139,7 +111,7 @@ bool computeSeries(Curve& curve, int harmonics) {
 }
 
 int runFourier(const SmoothingOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o);
+    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
     if (!opened) return ExitFailure;
     Diagram& diagram = opened->diagram;
     Curve& curve = diagram.curves[static_cast<std::size_t>(o.curve)];
@@ -171,7 +143,7 @@ int runFourier(const SmoothingOptions& o) {
 }
 
 int runSpectrum(const SmoothingOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o);
+    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
     if (!opened) return ExitFailure;
     Diagram& diagram = opened->diagram;
     Curve& source = diagram.curves[static_cast<std::size_t>(o.curve)];
