@@ -7,7 +7,6 @@
 #include "numerics/catalogue.h"
 #include "reports/report_format.h"
 #include "reports/report_ruling.h"
-#include "richtext/rtf_writer.h"
 
 namespace ordinax::reports {
 
@@ -94,10 +93,6 @@ std::string reportToPlainText(std::string_view report) {
     std::string text;
     for (int row = 0; row < static_cast<int>(lines.size()); ++row) text += plainRuledLine(lines, row) + "\n";
     return text;
-}
-
-std::string reportToRtf(std::string_view report, const base::LogFont& font, std::string_view frame) {
-    return richtext::markupToRtf(reportToPlainText(report), font, frame);
 }
 
 }  // namespace ordinax::reports

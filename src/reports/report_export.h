@@ -2,6 +2,7 @@
 // the RTF and CSV files.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -29,8 +30,17 @@ std::string reportToCsv(std::string_view report);
 // The report as plain text with its tables drawn by "-", "|" and "+".
 std::string reportToPlainText(std::string_view report);
 
+// The sheet an exported report is laid out on (the report page settings).
+struct RtfPage {
+    bool landscape = false;                                // A4 turned
+    std::array<double, 4> marginsCm = {2.5, 1.5, 2.5, 2.0};  // left, right, top, bottom
+};
+
 // The report as an RTF document in the report font, built on the RTF frame
-// (the text of MSK_RTF.SRC, or the built-in frame).
-std::string reportToRtf(std::string_view report, const base::LogFont& font, std::string_view frame);
+// (the text of MSK_RTF.SRC, or the built-in frame): text lines as
+// paragraphs, each run of `&`-ruled lines as an RTF table whose rules are cell
+// borders, the sheet and margins of the report page.
+std::string reportToRtf(std::string_view report, const base::LogFont& font, std::string_view frame,
+                        const RtfPage& page = {});
 
 }  // namespace ordinax::reports

@@ -140,6 +140,8 @@ public:
         sync();
     }
 
+    void writeWords(std::string_view words) { body_ += words; }
+
     std::string body() const { return body_; }
 
     std::string fontTable() const {
@@ -305,8 +307,19 @@ int baseHalfPoints(const base::LogFont& font, int pixelsPerInch) {
 
 std::string markupToRtf(std::string_view markup, const base::LogFont& baseFont, std::string_view frame,
                         int pixelsPerInch) {
+    const RtfPiece piece{false, std::string(markup)};
+    return piecesToRtf(std::span(&piece, 1), baseFont, frame, pixelsPerInch);
+}
+
+std::string piecesToRtf(std::span<const RtfPiece> pieces, const base::LogFont& baseFont, std::string_view frame,
+                        int pixelsPerInch) {
     BodyWriter writer(baseFont, baseHalfPoints(baseFont, pixelsPerInch));
-    writer.write(markup);
+    for (const RtfPiece& piece : pieces) {
+        if (piece.rtfWords)
+            writer.writeWords(piece.text);
+        else
+            writer.write(piece.text);
+    }
     const std::string_view chosen = isUsableRtfTemplate(frame) ? frame : BuiltInRtfTemplate;
     // The frame is cut at the placeholder first: a face name or the body
     // could hold the placeholder's text themselves.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,19 @@ int baseHalfPoints(const base::LogFont& font, int pixelsPerInch);
 // runs "{\super ...}" and "{\sub ...}" groups; codes without an RTF word
 // (¶g, ¶t) are kept as text.
 std::string markupToRtf(std::string_view markup, const base::LogFont& baseFont, std::string_view frame,
+                        int pixelsPerInch = 96);
+
+// A part of an RTF body: label markup, converted as markupToRtf does, or RTF
+// words written as they stand (table rows, page settings).
+struct RtfPiece {
+    bool rtfWords = false;
+    std::string text;
+};
+
+// The RTF document of a body made of pieces, in order; the font and colour
+// tables gather the codes of every markup piece. Each markup piece closes its
+// own superscript and subscript groups.
+std::string piecesToRtf(std::span<const RtfPiece> pieces, const base::LogFont& baseFont, std::string_view frame,
                         int pixelsPerInch = 96);
 
 }  // namespace ordinax::richtext
