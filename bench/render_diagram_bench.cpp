@@ -1,8 +1,9 @@
 // Whole drawing passes of a diagram onto a 1600 × 1200 picture through the
 // QPainter device (drawing only, no encoding): one curve of a million points
 // and ten curves of 100 000 points, each with a line and a symbol at every
-// point. The points are built once before timing and the picture is reused
-// (warm memory).
+// point; then the million points with one layer alone, and the frame of the
+// diagram without points (scales, texts), to see where the time goes. The
+// points are built once before timing and the picture is reused (warm memory).
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -19,7 +20,10 @@ namespace {
 
 using namespace ordinax;
 
-document::Diagram noisyDiagram(int curves, int pointsPerCurve) {
+// Which layers the curves have: both, or one of them alone (to see where the time goes).
+enum class Layers { Both, SymbolsOnly, LineOnly };
+
+document::Diagram noisyDiagram(int curves, int pointsPerCurve, Layers layers) {
     document::Diagram diagram;
     for (auto& direction : diagram.scales.axis) {
         direction[0].active = 1;
@@ -47,14 +51,16 @@ document::Diagram noisyDiagram(int curves, int pointsPerCurve) {
         curve.symbol.number = 5;  // square
         curve.symbol.size = 4;
         curve.line.colour[0] = static_cast<std::int32_t>(0x30 * c);
+        if (layers == Layers::SymbolsOnly) curve.line.type[0] = 0;
+        if (layers == Layers::LineOnly) curve.symbol.type = 0;
         diagram.curves.push_back(std::move(curve));
     }
     return diagram;
 }
 
-void drawPass(benchmark::State& state, int curves, int pointsPerCurve) {
+void drawPass(benchmark::State& state, int curves, int pointsPerCurve, Layers layers = Layers::Both) {
     qt::ensureGuiApplication();
-    const document::Diagram diagram = noisyDiagram(curves, pointsPerCurve);
+    const document::Diagram diagram = noisyDiagram(curves, pointsPerCurve, layers);
     QImage picture(1600, 1200, QImage::Format_RGB32);
     render::RenderRequest request;
     request.pageRect = {0, 0, 1600, 1200};
@@ -71,7 +77,16 @@ void drawPass(benchmark::State& state, int curves, int pointsPerCurve) {
 void BM_DrawDiagramOneMillion(benchmark::State& state) { drawPass(state, 1, 1'000'000); }
 void BM_DrawDiagramTenTimes100k(benchmark::State& state) { drawPass(state, 10, 100'000); }
 
+void BM_DrawDiagramOneMillionSymbolsOnly(benchmark::State& state) {
+    drawPass(state, 1, 1'000'000, Layers::SymbolsOnly);
+}
+void BM_DrawDiagramOneMillionLineOnly(benchmark::State& state) { drawPass(state, 1, 1'000'000, Layers::LineOnly); }
+void BM_DrawDiagramNoPoints(benchmark::State& state) { drawPass(state, 1, 0); }
+
 BENCHMARK(BM_DrawDiagramOneMillion)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawDiagramTenTimes100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawDiagramOneMillionSymbolsOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawDiagramOneMillionLineOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawDiagramNoPoints)->Unit(benchmark::kMillisecond);
 
 }  // namespace

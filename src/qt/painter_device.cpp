@@ -11,6 +11,8 @@
 #include <numbers>
 #include <vector>
 
+#include "qt/symbol_stamp.h"
+
 namespace ordinax::qt {
 namespace {
 
@@ -272,6 +274,23 @@ void PainterDevice::setPixel(int x, int y, render::Colour colour) {
     if (!image_ || !image_->valid(x, y)) return;
     if (clip_ && !clip_->contains(QPoint(x, y))) return;
     image_->setPixel(x, y, qRgb(render::redOf(colour), render::greenOf(colour), render::blueOf(colour)));
+}
+
+std::unique_ptr<render::SymbolStamp> PainterDevice::makeStamp(int reach, const render::StampDrawing& draw) {
+    if (!image_) return nullptr;
+    // Pixels copied straight into the picture must be where and what the
+    // painter would have put: device pixels one to one, plain opaque paint.
+    if (!painter_.combinedTransform().isIdentity() || painter_.opacity() != 1.0 ||
+        painter_.compositionMode() != QPainter::CompositionMode_SourceOver ||
+        painter_.testRenderHint(QPainter::Antialiasing))
+        return nullptr;
+    QRect area = image_->rect();
+    if (painter_.hasClipping()) {
+        const QRegion clip = painter_.clipRegion();
+        if (clip.rectCount() > 1) return nullptr;
+        area &= clip.boundingRect();
+    }
+    return ImageSymbolStamp::make(*image_, area, reach, dpiX_, dpiY_, draw);
 }
 
 }  // namespace ordinax::qt

@@ -59,6 +59,10 @@ public:
     render::Colour pixel(int x, int y) const override;
     void setPixel(int x, int y, render::Colour colour) override;
 
+    // Stamps only on 32-bit RGB pictures painted without a transform,
+    // opacity or blending mode, and within a rectangular clip.
+    std::unique_ptr<render::SymbolStamp> makeStamp(int reach, const render::StampDrawing& draw) override;
+
     // The painter drawn through, for adapters that draw Qt objects directly
     // (pictures); they leave its state as they found it (save / restore).
     QPainter& painter() { return painter_; }

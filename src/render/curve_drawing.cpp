@@ -1,9 +1,13 @@
 // The three layers of a curve, legend samples and the nearest-point walk.
+// Long curves on raster devices: one-colour symbols have their pixels
+// marked (on a second thread) and are stamped once per occupied pixel.
 #include "render/curve_drawing.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <thread>
 
 #include "base/format.h"
 #include "expression/primitives.h"
@@ -19,6 +23,9 @@ struct LineScratch {
     std::vector<document::Point> transformed;
     numerics::SmoothingWork work;
     std::vector<std::uint64_t> drawnSymbols;  // one bit per device pixel of the plot
+    std::vector<std::uint64_t> spareMarks;    // the same, for the second marking thread
+    std::vector<std::uint64_t> aheadMarks;    // marked during the line layer
+    bool aheadReady = false;                  // aheadMarks hold the curve's symbols
 };
 
 namespace {
@@ -41,21 +48,80 @@ bool insideDelimitation(const Curve& curve, const Point& p) {
 
 int pixelOf(double coordinate) { return static_cast<int>(std::floor(std::clamp(coordinate, -1.0e9, 1.0e9))); }
 
+// The device points of data points on two LIN main scales: the arithmetic
+// of pointToDevice, in the same order so that every point lands on the same
+// pixel, without its per-point dispatch on the scale kind.
+class LinearPlacement {
+public:
+    explicit LinearPlacement(const PlotMapping& m)
+        : x_(m.axis[0][static_cast<std::size_t>(m.mainSide[0])]),
+          y_(m.axis[1][static_cast<std::size_t>(m.mainSide[1])]),
+          originX_(m.plotRect.left + 0.5),
+          originY_(m.plotRect.bottom + 0.5),
+          width_(m.plotRect.width()),
+          height_(m.plotRect.height()) {}
+
+    // False when a scale is not LIN or cannot place any point (no extent).
+    bool usable() const {
+        return x_.kind == ScaleLin && y_.kind == ScaleLin && x_.span != 0.0 && y_.span != 0.0 &&
+               std::isfinite(x_.span) && std::isfinite(y_.span);
+    }
+
+    std::optional<DevPoint> place(const Point& p) const {
+        const double dx = originX_ + (p.x - x_.t0) / x_.span * width_;
+        const double dy = originY_ - (p.y - y_.t0) / y_.span * height_;
+        // NaN data and far-away points (NaN coordinates included) are not placed.
+        if (!(std::abs(dx) <= 1e9) || !(std::abs(dy) <= 1e9)) return std::nullopt;
+        return DevPoint{floorOf(dx), floorOf(dy)};
+    }
+
+private:
+    // std::floor of a coordinate within +-1e9, without a library call.
+    static int floorOf(double v) {
+        const int i = static_cast<int>(v);
+        return i > v ? i - 1 : i;
+    }
+
+    AxisMapping x_, y_;
+    double originX_, originY_;
+    int width_, height_;
+};
+
 // Visits the points that get a symbol: inside the delimitation when points
 // are excluded, with a transform that works, on PlotRect grown by one pixel.
 // `visit` returns false to stop; the walk stops too when the pass is aborted.
-template <typename Visit>
-void symbolWalk(const CurveContext& context, const Curve& curve, CurveContext* abortable, Visit visit) {
+// Points [from, to) of the curve; `to` is cut to the number of points.
+struct PointRange {
+    std::size_t from = 0;
+    std::size_t to = static_cast<std::size_t>(-1);
+};
+
+template <typename Place, typename Visit>
+void walkPlaced(const CurveContext& context, const Curve& curve, PointRange range, CurveContext* abortable, Place place,
+                Visit visit) {
     const DevRect area = context.mapping.plotRect.inflated(1, 1);
     const auto points = curve.points.view();
-    for (std::size_t i = 0; i < points.size(); ++i) {
+    for (std::size_t i = range.from; i < std::min(range.to, points.size()); ++i) {
         if (abortable && i % SymbolAbortInterval == 0 && abortable->checkAbort()) return;
         const Point& p = points[i];
         if (curve.excludePoints && !insideDelimitation(curve, p)) continue;
-        const auto at = pointToDevice(context.mapping, p.x, p.y);
+        const std::optional<DevPoint> at = place(p);
         if (!at || !area.contains(*at)) continue;
         if (!visit(static_cast<int>(i), *at, p)) return;
     }
+}
+
+template <typename Visit>
+void symbolWalk(const CurveContext& context, const Curve& curve, CurveContext* abortable, Visit visit,
+                PointRange range = {}) {
+    const LinearPlacement linear(context.mapping);
+    if (linear.usable()) {
+        walkPlaced(context, curve, range, abortable, [&linear](const Point& p) { return linear.place(p); }, visit);
+        return;
+    }
+    const PlotMapping& mapping = context.mapping;
+    auto place = [&mapping](const Point& p) { return pointToDevice(mapping, p.x, p.y); };
+    walkPlaced(context, curve, range, abortable, place, visit);
 }
 
 // True when every pixel a symbol paints has the same colour (a predefined
@@ -66,6 +132,52 @@ bool symbolsCommute(const document::SymbolStyle& symbol) {
     if (symbol.type == SymbolPredefined) return oneColour;
     if (symbol.type == SymbolShaded) return symbol.innerColour == symbol.outerColour;
     return false;
+}
+
+// Curves from this many points on have their occupied pixels marked by two threads.
+constexpr std::size_t ParallelMarkingPoints = 100'000;
+
+// The pixels a symbol may be centred on, one bit each, row by row.
+DevRect symbolArea(const CurveContext& context) { return context.mapping.plotRect.inflated(1, 1); }
+std::size_t markWords(const DevRect& area) {
+    return (static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(area.height()) + 63) / 64;
+}
+
+// A walk visitor setting the bit of each visited pixel.
+auto markerInto(const DevRect& area, std::vector<std::uint64_t>& bits) {
+    const auto width = static_cast<std::size_t>(area.width());
+    return [&bits, left = area.left, top = area.top, width](int, DevPoint at, const Point&) {
+        const std::size_t bit = static_cast<std::size_t>(at.y - top) * width + static_cast<std::size_t>(at.x - left);
+        bits[bit / 64] |= std::uint64_t{1} << (bit % 64);
+        return true;
+    };
+}
+
+// Sets the bit of every pixel that holds a symbol of the curve. The marks do
+// not depend on the order of the points, so a long curve is split in two
+// halves marked side by side; only this thread asks the abort callback.
+void markOccupied(CurveContext& context, const Curve& curve, const DevRect& area, std::vector<std::uint64_t>& marks,
+                  std::vector<std::uint64_t>& spare) {
+    const std::size_t count = curve.points.size();
+    if (count < ParallelMarkingPoints) {
+        symbolWalk(context, curve, &context, markerInto(area, marks));
+        return;
+    }
+    spare.assign(marks.size(), 0);
+    const std::size_t half = count / 2;
+    std::jthread second([&] { symbolWalk(context, curve, nullptr, markerInto(area, spare), {half, count}); });
+    symbolWalk(context, curve, &context, markerInto(area, marks), {0, half});
+    second.join();
+    for (std::size_t i = 0; i < marks.size(); ++i) marks[i] |= spare[i];
+}
+
+// True when a long curve's symbols, drawn above its line in one colour on a
+// raster device, are worth marking on a second thread during the line.
+bool marksAhead(const CurveContext& context, const Curve& curve) {
+    const bool lineDrawn = curve.treatment != numerics::KindNone && curve.line.type[0] != 0;
+    return lineDrawn && !curve.symbol.belowLine && curve.symbol.type != SymbolNone &&
+           !isTextSymbol(curve.symbol.type) && symbolsCommute(curve.symbol) &&
+           curve.points.size() >= ParallelMarkingPoints && context.device.hasPixels();
 }
 
 void selectCurveClip(CurveContext& context, const Curve& curve) {
@@ -176,9 +288,26 @@ bool drawCurve(CurveContext& context, int curveIndex) {
     using Layer = void (*)(CurveContext&, const Curve&);
     const Layer below[] = {drawCurveSymbols, drawCurveLine, drawConfidenceLines};
     const Layer above[] = {drawCurveLine, drawConfidenceLines, drawCurveSymbols};
+    // The symbols' pixels of a long curve are marked on a second thread
+    // while this one draws the line; an early return joins it.
+    std::jthread ahead;
+    if (marksAhead(context, curve)) {
+        if (!context.scratch) context.scratch = std::make_shared<LineScratch>();
+        const DevRect area = symbolArea(context);
+        std::vector<std::uint64_t>& marks = context.scratch->aheadMarks;
+        marks.assign(markWords(area), 0);
+        ahead = std::jthread([&context, &curve, area, &marks] {
+            symbolWalk(context, curve, nullptr, markerInto(area, marks));
+        });
+    }
     for (Layer layer : curve.symbol.belowLine ? below : above) {
         if (context.checkAbort()) return false;
+        if (layer == drawCurveSymbols && ahead.joinable()) {
+            ahead.join();
+            context.scratch->aheadReady = true;
+        }
         layer(context, curve);
+        if (context.scratch) context.scratch->aheadReady = false;
     }
     return !context.aborted;
 }
@@ -206,9 +335,24 @@ void drawCurveSymbols(CurveContext& context, const Curve& curve) {
         });
         if (context.aborted) return;
     }
+    // Shapes and discs are the same picture at every point: a raster device
+    // draws one and copies its pixels, clipped by the curve's clip.
+    std::unique_ptr<SymbolStamp> stamp;
+    SymbolSetup stampSetup = setup;
+    if (!isTextSymbol(curve.symbol.type)) {
+        stampSetup.restoreClip.reset();  // the ring and frame cut their hole alone
+        const int reach = std::max(setup.size.width, setup.size.height) / 2 + 2 * setup.penWidth + 2;
+        stamp = device.makeStamp(reach, [&stampSetup](DrawDevice& target, DevPoint anchor) {
+            drawSymbol(target, anchor.x, anchor.y, stampSetup, SymbolPass::Draw);
+        });
+    }
+    auto put = [&](int index, DevPoint at, const Point& p) {
+        if (stamp) stamp->paintAt(at.x, at.y);
+        else drawSymbol(device, at.x, at.y, setup, SymbolPass::Draw, index, p);
+    };
     if (!symbolsCommute(curve.symbol)) {
         symbolWalk(context, curve, &context, [&](int index, DevPoint at, const Point& p) {
-            drawSymbol(device, at.x, at.y, setup, SymbolPass::Draw, index, p);
+            put(index, at, p);
             return true;
         });
         return;
@@ -216,18 +360,33 @@ void drawCurveSymbols(CurveContext& context, const Curve& curve) {
     // Symbols painted in one colour give the union of their pixels whatever
     // their order: a symbol at a pixel already holding one adds nothing, so a
     // dense curve draws each occupied pixel's symbol once and looks the same.
-    const DevRect area = context.mapping.plotRect.inflated(1, 1);
+    const DevRect area = symbolArea(context);
     const auto width = static_cast<std::size_t>(area.width());
     if (!context.scratch) context.scratch = std::make_shared<LineScratch>();
     std::vector<std::uint64_t>& drawn = context.scratch->drawnSymbols;
-    drawn.assign((width * static_cast<std::size_t>(area.height()) + 63) / 64, 0);
+    drawn.assign(markWords(area), 0);
+    if (stamp) {
+        // Every occupied pixel is marked first (perhaps already, during the
+        // line), then stamped once, row by row: no branch per point on
+        // whether its pixel was already seen.
+        if (context.scratch->aheadReady) drawn.swap(context.scratch->aheadMarks);
+        else markOccupied(context, curve, area, drawn, context.scratch->spareMarks);
+        if (context.aborted) return;  // the pass is abandoned, the picture unfinished anyway
+        for (std::size_t w = 0; w < drawn.size(); ++w) {
+            for (std::uint64_t bits = drawn[w]; bits != 0; bits &= bits - 1) {
+                const std::size_t bit = w * 64 + static_cast<std::size_t>(std::countr_zero(bits));
+                stamp->paintAt(area.left + static_cast<int>(bit % width), area.top + static_cast<int>(bit / width));
+            }
+        }
+        return;
+    }
     symbolWalk(context, curve, &context, [&](int index, DevPoint at, const Point& p) {
         const std::size_t bit = static_cast<std::size_t>(at.y - area.top) * width + static_cast<std::size_t>(at.x - area.left);
         std::uint64_t& word = drawn[bit / 64];
         const std::uint64_t mask = std::uint64_t{1} << (bit % 64);
         if (word & mask) return true;
         word |= mask;
-        drawSymbol(device, at.x, at.y, setup, SymbolPass::Draw, index, p);
+        put(index, at, p);
         return true;
     });
 }

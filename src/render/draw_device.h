@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -98,6 +100,21 @@ struct ClipArea {
     DevRect hole;
 };
 
+class DrawDevice;
+
+// A symbol drawn once off-screen by a raster device and then repeated at
+// many points: painting it at a point gives exactly the pixels that drawing
+// the symbol there would give, within the clip in force when it was made.
+class SymbolStamp {
+public:
+    virtual ~SymbolStamp() = default;
+    // Paints the stamp with its anchor on the device point (x, y).
+    virtual void paintAt(int x, int y) = 0;
+};
+
+// Draws one symbol through `device` with its centre on `anchor`.
+using StampDrawing = std::function<void(DrawDevice& device, DevPoint anchor)>;
+
 class DrawDevice {
 public:
     virtual ~DrawDevice() = default;
@@ -158,6 +175,12 @@ public:
     virtual bool hasPixels() const { return false; }
     virtual Colour pixel(int /*x*/, int /*y*/) const { return 0; }
     virtual void setPixel(int /*x*/, int /*y*/, Colour /*colour*/) {}
+
+    // A stamp of the symbol that `draw` paints within `reach` pixels of its
+    // anchor; nullptr when the device cannot repeat it exactly (vector
+    // devices, recorders, translucent pixels), and the caller then draws
+    // every symbol itself.
+    virtual std::unique_ptr<SymbolStamp> makeStamp(int /*reach*/, const StampDrawing& /*draw*/) { return nullptr; }
 };
 
 // Points of the ellipse inscribed in the box, anticlockwise from angle a0 to
