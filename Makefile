@@ -1,5 +1,5 @@
 # Set-up and everyday commands. `make run` and `make test` work on a fresh Debian machine.
-.PHONY: all deps configure build run test sanitize bench fuzz clean
+.PHONY: all deps configure build run test package sanitize bench fuzz clean
 
 # Warnings are errors in CI (CI=true), plain warnings on a developer's machine.
 WERROR := $(if $(CI),ON,OFF)
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	ctest --preset default
+
+package: build
+	@cd build/default && cpack -G DEB
+	@ls build/default/ordinax_*.deb
 
 sanitize: deps
 	@cmake --preset sanitize -DORDINAX_WERROR=$(WERROR) > /dev/null
