@@ -17,6 +17,8 @@ constexpr StringEntry Table[] = {
     {MsgReportExportCsv, "Fichier CSV (tableur)"},
     {MsgReportPageSetupTitle, "Mise en page d'une note de calcul"},
     {MsgReportUnknownFormat, "Format de note de calcul inconnu : %s\n\nExtensions reconnues : .txt, .rtf et .csv."},
+    {MsgReportUnknownOutput,
+     "Format de note de calcul inconnu : %s\n\nExtensions reconnues : .txt, .rtf, .csv et .pdf (note imprimée)."},
 };
 
 }  // namespace

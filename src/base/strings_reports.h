@@ -13,6 +13,7 @@ enum : int {
     MsgReportExportCsv = 9554,       // "Fichier CSV (tableur)"
     MsgReportPageSetupTitle = 9555,  // "Mise en page d'une note de calcul"
     MsgReportUnknownFormat = 9556,   // the report file name has no known extension
+    MsgReportUnknownOutput = 9557,   // the same for `report`, which also prints to PDF
 };
 
 }  // namespace ordinax::base

@@ -123,7 +123,7 @@ int runFit(const FitCommandOptions& o) {
     if (status != numerics::FitOk) return reportFailure(base::makeMessage(status, base::Heading::Error));
 
     if (!o.report.empty()) {
-        const int written = writeReportFile(curve, &(*catalogue)[curve.treatment], &report, diagram.reportFont, o.report);
+        const int written = writeReportFile(curve, &(*catalogue)[curve.treatment], &report, diagram, o.report);
         if (written != ExitSuccess) return written;
     }
     if (!o.output.empty()) {

@@ -1,12 +1,14 @@
 // ordinax-cli render: reads a diagram and draws it into a picture file.
 // PNG and SVG are drawn as the screen shows the diagram, in the normal mode
 // (the picture is the diagram area) or the page mode (the picture is the
-// sheet); PDF is drawn as the printer does, on the sheet inside its margins.
+// sheet, with the header and footer bands); PDF is the printed page: the
+// diagram inside the page margins, the bands in them.
 #include "cli/render_command.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -18,6 +20,7 @@
 #include "qt/image_output.h"
 #include "qt/picture_loader.h"
 #include "render/diagram_renderer.h"
+#include "render/page_bands.h"
 
 namespace ordinax::cli {
 
@@ -89,26 +92,32 @@ struct DrawingFailed {};
 struct Drawing {
     const document::Diagram& diagram;
     render::OutputKind output;
-    bool printMargins = false;
+    bool printedPage = false;   // PDF: the printed page; else the screen's drawing
+    bool pageMode = false;      // pictures of the sheet carry the bands
+    bool thinFrame = false;     // the ThinFrame preference (printed pages only)
+    render::PageCodeContext codes;
     std::optional<base::Message> error;
 
     void operator()(render::DrawDevice& device, const render::DevRect& page) {
         render::RenderRequest request;
         request.pageRect = page;
-        if (printMargins) {
-            // Margins of the diagram page: left, right, top, bottom in centimetres.
-            const auto& m = diagram.margins[0];
-            request.pageRect = {page.left + pixels(m[0], device.dpiX()), page.top + pixels(m[2], device.dpiY()),
-                                page.right - pixels(m[1], device.dpiX()), page.bottom - pixels(m[3], device.dpiY())};
-        }
         request.output = output;
         request.output.deviceDpiX = device.dpiX();
         request.output.deviceDpiY = device.dpiY();
         request.output.pageRect = page;
         request.simpleShadow = !device.hasPixels();
+        request.thinFrame = thinFrame;
         qt::QtPictureSource pictures;
         request.pictures = &pictures;
-        const render::RenderResult result = render::drawDiagram(device, diagram, request);
+        render::RenderResult result;
+        if (printedPage) {
+            result = render::drawPrintedDiagramPage(device, diagram, request, codes);
+        } else {
+            result = render::drawDiagram(device, diagram, request);
+            if (!result.error && pageMode)
+                render::drawDiagramPageBands(device, diagram, page, output.pageWidthCm, output.pageHeightCm,
+                                             render::DeviceScale(request.output), codes);
+        }
         if (result.error) {
             error = result.error;
             // Leaving the writer by an exception discards the unfinished file,
@@ -124,7 +133,7 @@ base::Message writePicture(const RenderCommandOptions& o, Format format, bool pa
     base::Message written;
     if (format == Format::Pdf) {
         drawing.output.printing = true;
-        drawing.printMargins = true;
+        drawing.printedPage = true;
         qt::PdfOptions options;
         options.pageWidthCm = 21.0;
         options.pageHeightCm = 29.7;
@@ -137,6 +146,7 @@ base::Message writePicture(const RenderCommandOptions& o, Format format, bool pa
         int height = 0;
         pictureSize(o, pageMode, sheet, dpi, width, height);
         drawing.output.displayMode = pageMode ? 3 : 1;
+        drawing.pageMode = pageMode;
         // In the normal mode sizes follow the screen; a finer picture zooms.
         drawing.output.zoom = static_cast<double>(dpi) / ScreenDpi;
         if (pageMode) drawing.output.zoom = 1.0;
@@ -172,7 +182,10 @@ int runRender(const RenderCommandOptions& o) {
 
     const bool pageMode = o.mode == "page";
     const Sheet sheet = sheetOf(diagram);
-    Drawing drawing{diagram, {}, false, std::nullopt};
+    Drawing drawing{diagram, {}, false, false, preferences->thinFrame != 0, {}, std::nullopt};
+    std::error_code absoluteError;
+    const std::filesystem::path absolute = std::filesystem::absolute(o.input, absoluteError);
+    drawing.codes = render::pageCodeContextNow(absoluteError ? o.input : absolute.string(), preferences->reportLanguage);
     drawing.output.screenDpiX = drawing.output.screenDpiY = ScreenDpi;
     drawing.output.pageWidthCm = sheet.widthCm;
     drawing.output.pageHeightCm = sheet.heightCm;

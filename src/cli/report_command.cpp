@@ -1,6 +1,7 @@
 // ordinax-cli: report. Recomputes the curve's stored treatment as the
 // dialog's "Calculer" does (the report needs the results of the last fit),
-// fills the report template and prints the text or writes a report file.
+// fills the report template and prints the text or writes a report file,
+// the printed report (every page, as PDF) included.
 #include "cli/report_command.h"
 
 #include <filesystem>
@@ -16,8 +17,12 @@
 #include "numerics/fit_kind.h"
 #include "numerics/fourier.h"
 #include "numerics/model_value.h"
+#include "qt/image_output.h"
+#include "qt/picture_loader.h"
+#include "render/page_bands.h"
 #include "reports/report_builder.h"
 #include "reports/report_export.h"
+#include "reports/report_page.h"
 #include "reports/report_template.h"
 #include "richtext/rtf_writer.h"
 
@@ -58,9 +63,45 @@ std::optional<std::string> reportText(const document::Curve& curve, const numeri
     return build.text;
 }
 
+bool isPdfName(const std::string& path) { return lowerExtension(path) == ".pdf"; }
+
+// The printed report: every page of the report page settings, as the printer
+// draws them, in one PDF document.
+int writeReportPdf(const document::Diagram& diagram, const std::string& text, const ReportOptions& o,
+                   const settings::Preferences& preferences) {
+    qt::ensureGuiApplication();
+    const bool landscape = diagram.orientation[1] == 1;
+    qt::PdfOptions options;
+    options.landscape = landscape;
+    const double widthCm = landscape ? options.pageHeightCm : options.pageWidthCm;
+    const double heightCm = landscape ? options.pageWidthCm : options.pageHeightCm;
+    std::error_code absoluteError;
+    const fs::path absolute = fs::absolute(o.input, absoluteError);
+    const render::PageCodeContext codes =
+        render::pageCodeContextNow(absoluteError ? o.input : absolute.string(), preferences.reportLanguage);
+    qt::QtPictureSource pictures;
+    const base::Message written = qt::writePdfDocument(
+        o.output, options, [&](render::DrawDevice& device, const render::DevRect& page, int index) {
+            const reports::ReportPageSetup setup =
+                reports::printedReportSetup(page, widthCm, heightCm, device.dpiX(), device.dpiY());
+            reports::drawReportPage(device, setup, diagram, text, codes, &pictures, index);
+            return index + 1 < reports::reportPageCount(device, setup, diagram, text);
+        });
+    if (!written.empty()) return reportFailure(written);
+    return ExitSuccess;
+}
+
+// Writes the report to the output file: PDF here, the text formats by writeReportFile.
+int writeOutput(const document::Diagram& diagram, const document::Curve& curve, const numerics::FitModel* model,
+                const numerics::FitReport* lastFit, const ReportOptions& o, const settings::Preferences& preferences) {
+    if (!isPdfName(o.output)) return writeReportFile(curve, model, lastFit, diagram, o.output);
+    const std::optional<std::string> text = reportText(curve, model, lastFit);
+    return text ? writeReportPdf(diagram, *text, o, preferences) : ExitFailure;
+}
+
 int runReport(const ReportOptions& o) {
-    if (!o.output.empty() && !isReportFileName(o.output))
-        return reportFailure(base::makeMessage(base::MsgReportUnknownFormat, base::Heading::Error, o.output));
+    if (!o.output.empty() && !isReportFileName(o.output) && !isPdfName(o.output))
+        return reportFailure(base::makeMessage(base::MsgReportUnknownOutput, base::Heading::Error, o.output));
     base::Message error;
     std::optional<settings::Preferences> preferences = loadPreferences(o.settings, error);
     if (!preferences) return reportFailure(error);
@@ -77,7 +118,7 @@ int runReport(const ReportOptions& o) {
     if (curve.treatment == numerics::KindFOU) {
         if (const int status = numerics::fourierFit(curve); status != 0)
             return reportFailure(base::makeMessage(status, base::Heading::Error));
-        if (!o.output.empty()) return writeReportFile(curve, nullptr, nullptr, diagram.reportFont, o.output);
+        if (!o.output.empty()) return writeOutput(diagram, curve, nullptr, nullptr, o, *preferences);
         const std::optional<std::string> text = reportText(curve, nullptr, nullptr);
         return text ? writeJson(textToJson(*text), {}) : ExitFailure;
     }
@@ -92,7 +133,7 @@ int runReport(const ReportOptions& o) {
     if (const int status = numerics::fitCurve(curve, *load.catalogue, henryY, &lastFit); status != numerics::FitOk)
         return reportFailure(base::makeMessage(status, base::Heading::Error));
     const numerics::FitModel& model = (*load.catalogue)[curve.treatment];
-    if (!o.output.empty()) return writeReportFile(curve, &model, &lastFit, diagram.reportFont, o.output);
+    if (!o.output.empty()) return writeOutput(diagram, curve, &model, &lastFit, o, *preferences);
     const std::optional<std::string> text = reportText(curve, &model, &lastFit);
     return text ? writeJson(textToJson(*text), {}) : ExitFailure;
 }
@@ -105,7 +146,7 @@ bool isReportFileName(const std::string& path) {
 }
 
 int writeReportFile(const document::Curve& curve, const numerics::FitModel* model,
-                    const numerics::FitReport* lastFit, const base::LogFont& font, const std::string& path) {
+                    const numerics::FitReport* lastFit, const document::Diagram& diagram, const std::string& path) {
     const std::string extension = lowerExtension(path);
     if (!isReportFileName(path))
         return reportFailure(base::makeMessage(base::MsgReportUnknownFormat, base::Heading::Error, path));
@@ -115,7 +156,12 @@ int writeReportFile(const document::Curve& curve, const numerics::FitModel* mode
     if (extension == ".csv")
         bytes = reports::reportToCsv(*text);
     else if (extension == ".rtf")
-        bytes = reports::reportToRtf(*text, font, richtext::readRtfTemplate(programFolder()));
+    {
+        reports::RtfPage page;
+        page.landscape = diagram.orientation[1] == 1;
+        for (std::size_t k = 0; k < page.marginsCm.size(); ++k) page.marginsCm[k] = diagram.margins[1][k];
+        bytes = reports::reportToRtf(*text, diagram.reportFont, richtext::readRtfTemplate(programFolder()), page);
+    }
     else
         bytes = *text;
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
@@ -139,8 +185,8 @@ void addReportCommand(CLI::App& app, int& status) {
         ->type_name("N")
         ->check(CLI::NonNegativeNumber);
     command->add_option("-o,--output", options->output,
-                        "Fichier de la note : .txt (texte balisé), .rtf (traitement de texte) ou .csv (tableur) ; "
-                        "sans -o, le texte est affiché en JSON")
+                        "Fichier de la note : .txt (texte balisé), .rtf (traitement de texte), .csv (tableur) ou "
+                        ".pdf (note imprimée, toutes les pages) ; sans -o, le texte est affiché en JSON")
         ->type_name("FICHIER");
 }
 

@@ -22,9 +22,10 @@ bool isReportFileName(const std::string& path);
 // Builds the report of a curve just computed (`model` and `lastFit` for a
 // regression, null for a Fourier series) from the templates of the program's
 // folder and writes it to `path` in the format of its extension: the label
-// markup text (.txt), RTF in `font` (.rtf) or CSV (.csv). Returns the exit
+// markup text (.txt), RTF in the diagram's report font and report page
+// settings (.rtf) or CSV (.csv). Returns the exit
 // status, the failure already reported on standard error.
 int writeReportFile(const document::Curve& curve, const numerics::FitModel* model,
-                    const numerics::FitReport* lastFit, const base::LogFont& font, const std::string& path);
+                    const numerics::FitReport* lastFit, const document::Diagram& diagram, const std::string& path);
 
 }  // namespace ordinax::cli

@@ -134,7 +134,7 @@ int runFourier(const SmoothingOptions& o) {
     out["b"] = std::move(b);
 
     if (!o.report.empty())
-        if (const int written = writeReportFile(curve, nullptr, nullptr, diagram.reportFont, o.report);
+        if (const int written = writeReportFile(curve, nullptr, nullptr, diagram, o.report);
             written != ExitSuccess)
             return written;
     if (!o.output.empty())

@@ -89,6 +89,13 @@ base::Message writeSvg(const std::string& path, const SvgOptions& options, const
 }
 
 base::Message writePdf(const std::string& path, const PdfOptions& options, const PageDrawer& draw) {
+    return writePdfDocument(path, options, [&draw](render::DrawDevice& device, const render::DevRect& page, int) {
+        draw(device, page);
+        return false;
+    });
+}
+
+base::Message writePdfDocument(const std::string& path, const PdfOptions& options, const DocumentPageDrawer& draw) {
     // A sheet of up to 5 m a side; anything else is a mistaken size.
     auto validCm = [](double cm) { return std::isfinite(cm) && cm >= 0.5 && cm <= 500.0; };
     if (!validCm(options.pageWidthCm) || !validCm(options.pageHeightCm) || options.dpi < 72 || options.dpi > 4800)
@@ -110,7 +117,13 @@ base::Message writePdf(const std::string& path, const PdfOptions& options, const
             return writeFailed(path);
         }
         PainterDevice device(painter, options.printer, options.dpi, options.dpi);
-        draw(device, {0, 0, writer.width(), writer.height()});
+        const render::DevRect page{0, 0, writer.width(), writer.height()};
+        for (int index = 0; draw(device, page, index) && index + 1 < kMaxPdfPages; ++index) {
+            // Each page starts from a fresh painter state, as a new printer page does.
+            painter.resetTransform();
+            painter.setClipping(false);
+            writer.newPage();
+        }
         painter.end();
     }
     if (!file.commit()) return writeFailed(path);

@@ -47,6 +47,16 @@ base::Message writePng(const std::string& path, const PngOptions& options, const
 base::Message writeSvg(const std::string& path, const SvgOptions& options, const PageDrawer& draw);
 base::Message writePdf(const std::string& path, const PdfOptions& options, const PageDrawer& draw);
 
+// Draws page `index` (0-based) of a document of several pages; returns true
+// when another page follows.
+using DocumentPageDrawer = std::function<bool(render::DrawDevice& device, const render::DevRect& page, int index)>;
+
+// Most pages one PDF document takes: a drawer that never stops is cut there.
+inline constexpr int kMaxPdfPages = 10000;
+
+// A PDF of as many sheets as the drawer asks for, each of the options' size.
+base::Message writePdfDocument(const std::string& path, const PdfOptions& options, const DocumentPageDrawer& draw);
+
 // Creates the Qt application object fonts and pictures need when the process
 // has none (command-line use): off-screen platform unless one is chosen, and
 // numbers in the "C" convention afterwards. Does nothing when one exists.

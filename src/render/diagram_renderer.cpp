@@ -43,6 +43,14 @@ struct Pass {
 // the exclusive right and bottom of the rectangle.
 DevRect frameRect(const DevRect& plot) { return {plot.left, plot.top, plot.right + 1, plot.bottom + 1}; }
 
+// The whole sheet of paper: the output's page when the caller gave one (the
+// diagram may then stand inside the sheet's margins), else the page
+// rectangle; moved like the layout when printing.
+DevRect sheetRect(const RenderRequest& request) {
+    const DevRect sheet = request.output.pageRect.empty() ? request.pageRect : request.output.pageRect;
+    return request.output.printing ? sheet.offset(-request.printOffset.x, -request.printOffset.y) : sheet;
+}
+
 void drawSheet(Pass& pass) {
     if (screenPageMode(pass.request)) {
         DevRect surround = pass.request.sheetSurround;
@@ -50,7 +58,9 @@ void drawSheet(Pass& pass) {
             surround.bottom += SurroundExtension;
             pass.device.fillRect(surround, SurroundGrey);
         }
-        hardShadow(pass.device, pass.request.pageRect, SheetShadowDepth, SheetShadowDepth, 0);
+        const DevRect sheet = sheetRect(pass.request);
+        hardShadow(pass.device, sheet, SheetShadowDepth, SheetShadowDepth, 0);
+        pass.device.fillRect(sheet, White);
     }
     pass.device.fillRect(pass.request.pageRect, White);
 }
@@ -79,10 +89,12 @@ void drawPageArea(Pass& pass) {
     const PaintStyle& paint = pass.diagram.backPaint;
     const bool normalScreen = !pass.request.output.printing && !screenPageMode(pass.request);
     const DevRect& page = pass.request.pageRect;
+    // The logo stands on the sheet, measured from the paper's edges.
+    const DevRect sheet = sheetRect(pass.request);
     if (!normalScreen && pass.diagram.logo.print[0] != 0 && pass.request.pictures && pass.request.output.pageWidthCm > 0 &&
         pass.request.output.pageHeightCm > 0)
-        drawLogo(pass.device, *pass.request.pictures, page, pass.diagram.logo, page.width() / pass.request.output.pageWidthCm,
-                 page.height() / pass.request.output.pageHeightCm);
+        drawLogo(pass.device, *pass.request.pictures, sheet, pass.diagram.logo,
+                 sheet.width() / pass.request.output.pageWidthCm, sheet.height() / pass.request.output.pageHeightCm);
     if (!normalScreen) paintShadow(pass.device, pass.page.layout.diagramRect, paint, pass.scale(), pass.request.simpleShadow);
     fillArea(pass, normalScreen ? page : pass.page.layout.diagramRect, paint, pass.diagram.backPicture);
     if (pass.page.pageFrame) paintBorder(pass.device, pass.page.layout.diagramRect, paint, pass.scale());

@@ -25,6 +25,7 @@ struct RenderRequest {
     int curveFilter = -1;                  // -1 every curve, else the only curve drawn
     bool pointPicking = false;             // a point-picking tool is active (no confidence lines)
     bool simpleShadow = true;              // the SimpleShadow preference
+    bool thinFrame = false;                // printing: every line one device pixel wide (ThinFrame preference)
     int language = 0;                      // interface language for date codes in texts
     std::function<bool()> abortRequested;  // Escape pressed? checked between steps
     PictureSource* pictures = nullptr;     // decodes the fill pictures and the logo (none: areas left white)

@@ -1,4 +1,4 @@
-// Pens of curve lines and symbols, and symbol sizes.
+// Pens of curve lines and symbols, symbol sizes, and the one-pixel pen filter.
 #include "render/pens.h"
 
 #include <algorithm>
@@ -30,6 +30,12 @@ SymbolExtent symbolSize(int sizePoints, const DeviceScale& scale, int screenDpiY
     const double width = std::round(height * ratio);
     auto atLeastFour = [](double v) { return v < 4.0 || !std::isfinite(v) ? 4 : static_cast<int>(std::min(v, 1.0e6)); };
     return {atLeastFour(width), atLeastFour(height)};
+}
+
+void ThinPenDevice::setPen(const Pen& pen) {
+    Pen thin = pen;
+    thin.width = 1;
+    target_.setPen(thin);
 }
 
 }  // namespace ordinax::render

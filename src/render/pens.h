@@ -1,4 +1,5 @@
-// Pens of curve lines and symbols, and the pixel size of a curve symbol.
+// Pens of curve lines and symbols, the pixel size of a curve symbol, and the
+// device filter that prints every line one pixel wide (ThinFrame).
 #pragma once
 
 #include "document/diagram.h"
@@ -27,5 +28,47 @@ struct SymbolExtent {
 // screen of `screenDpiY`), the width follows the device's aspect ratio; each
 // is at least 4 pixels.
 SymbolExtent symbolSize(int sizePoints, const DeviceScale& scale, int screenDpiY, int deviceDpiX, int deviceDpiY);
+
+// A device that forwards every operation to another one and narrows every pen
+// to one device pixel: the single place where the ThinFrame preference
+// ("every line one pixel wide when a diagram is printed") takes effect.
+// Filtering the pens as they reach the device catches frames, ticks, grids,
+// curve lines, symbol outlines and rules alike, wherever their width was
+// computed; the layout (spacings, tick lengths) is left as it was.
+class ThinPenDevice : public DrawDevice {
+public:
+    explicit ThinPenDevice(DrawDevice& target) : target_(target) {}
+
+    void setPen(const Pen& pen) override;
+    void setBrush(const Brush& brush) override { target_.setBrush(brush); }
+    void setTextColour(Colour colour) override { target_.setTextColour(colour); }
+    void setFont(const base::LogFont& font) override { target_.setFont(font); }
+    void polyline(std::span<const DevPoint> points) override { target_.polyline(points); }
+    void polygon(std::span<const DevPoint> points) override { target_.polygon(points); }
+    void text(int x, int y, std::string_view text) override { target_.text(x, y, text); }
+    TextExtent textExtent(std::string_view text) override { return target_.textExtent(text); }
+    FontMetrics fontMetrics() override { return target_.fontMetrics(); }
+    void setClip(const ClipArea& area) override { target_.setClip(area); }
+    void clearClip() override { target_.clearClip(); }
+    void image(const DevRect& destination, const RasterImage& picture) override { target_.image(destination, picture); }
+    int dpiX() const override { return target_.dpiX(); }
+    int dpiY() const override { return target_.dpiY(); }
+    bool isPrinter() const override { return target_.isPrinter(); }
+    void line(DevPoint from, DevPoint to) override { target_.line(from, to); }
+    void rectangle(const DevRect& box) override { target_.rectangle(box); }
+    void fillRect(const DevRect& box, Colour colour) override { target_.fillRect(box, colour); }
+    void ellipse(const DevRect& box) override { target_.ellipse(box); }
+    void arc(const DevRect& box, DevPoint start, DevPoint end) override { target_.arc(box, start, end); }
+    void chord(const DevRect& box, DevPoint start, DevPoint end) override { target_.chord(box, start, end); }
+    void roundRect(const DevRect& box, int cornerWidth, int cornerHeight) override {
+        target_.roundRect(box, cornerWidth, cornerHeight);
+    }
+    bool hasPixels() const override { return target_.hasPixels(); }
+    Colour pixel(int x, int y) const override { return target_.pixel(x, y); }
+    void setPixel(int x, int y, Colour colour) override { target_.setPixel(x, y, colour); }
+
+private:
+    DrawDevice& target_;
+};
 
 }  // namespace ordinax::render

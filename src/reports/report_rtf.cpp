@@ -15,7 +15,10 @@ namespace ordinax::reports {
 
 namespace {
 
-int twips(double cm) { return static_cast<int>(std::lround(cm * 1440.0 / 2.54)); }
+// Margins come from files: anything but a sensible length counts as none.
+int twips(double cm) {
+    return std::isfinite(cm) ? static_cast<int>(std::lround(std::clamp(cm, 0.0, 20.0) * 1440.0 / 2.54)) : 0;
+}
 
 std::vector<std::string> linesOf(std::string_view text) {
     std::vector<std::string> lines;
