@@ -27,6 +27,10 @@ constexpr StringEntry Table[] = {
     {MsgShellDropRefused, "Seuls les fichiers Ordinax (*.orx) peuvent être déposés ici."},
     {MsgShellExportDone, "Le diagramme a été exporté dans le fichier %s."},
     {MsgShellNothingToPrint, "Aucun diagramme n'est affiché : rien à imprimer."},
+    {MsgShellPipetteHover, "Pipette : %s (clic gauche : prendre la couleur, clic droit : abandonner)"},
+    {MsgShellPipetteTaken, "Couleur prise : %s"},
+    {MsgShellPipetteCancelled, "Pipette abandonnée : la couleur précédente est conservée."},
+    {MsgShellDrawingAborted, "Tracé interrompu (Echap) : l'image précédente est conservée."},
 };
 
 }  // namespace

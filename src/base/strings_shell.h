@@ -20,6 +20,10 @@ enum : int {
     MsgShellDropRefused = 9910,       // only .orx files are accepted by dropping
     MsgShellExportDone = 9911,        // "Le diagramme a été exporté dans le fichier %s."
     MsgShellNothingToPrint = 9912,    // printing needs a displayed diagram
+    MsgShellPipetteHover = 9913,      // pipette mode: the colour under the cursor ("R=.. V=.. B=..")
+    MsgShellPipetteTaken = 9914,      // pipette: the colour taken
+    MsgShellPipetteCancelled = 9915,  // pipette left with the right button: previous colour kept
+    MsgShellDrawingAborted = 9916,    // Escape stopped the drawing: the previous picture stays
 };
 
 }  // namespace ordinax::base

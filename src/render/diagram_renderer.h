@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "base/message.h"
 #include "document/diagram.h"
@@ -31,12 +32,23 @@ struct RenderRequest {
     PictureSource* pictures = nullptr;     // decodes the fill pictures and the logo (none: areas left white)
 };
 
+// One line of the legend box: the curve it stands for and its band across the box.
+struct LegendLineRect {
+    int curve = -1;
+    DevRect rect;
+    bool operator==(const LegendLineRect&) const = default;
+};
+
 // The layout results of the last pass, read by hit-testing afterwards.
 struct DiagramLayout {
     DevRect diagramRect;
     DevRect plotRect;
     std::array<DevRect, document::LabelSlotCount> blocks{};  // empty rect: slot not shown
     std::array<std::array<TextExtent, 2>, 2> valueExtents{};  // [direction][side]
+    // The band of each active scale beside its plot side, from the plot edge
+    // out past the outer ticks and the graduation values; [direction][side].
+    std::array<std::array<DevRect, 2>, 2> scaleAreas{};
+    std::vector<LegendLineRect> legendLines;  // the lines of the legend box, top to bottom
     PlotMapping mapping;
     DeviceScale scale;
     // Tag positions recomputed from where each tag ended after being pushed

@@ -84,6 +84,17 @@ DevRect placeLegend(const LegendBox& box, int code, const DevRect& plotRect, int
     return clampInto({left, top, left + box.width, top + box.height}, diagramRect);
 }
 
+std::vector<LegendLineRect> legendLineRects(const LegendBox& box, const DevRect& rect) {
+    std::vector<LegendLineRect> lines;
+    if (!box.shown() || rect.empty()) return lines;
+    int top = rect.top + box.marginY;
+    for (const LegendLine& line : box.lines) {
+        lines.push_back({line.curve, {rect.left, top, rect.right, top + line.height}});
+        top += line.height;
+    }
+    return lines;
+}
+
 void drawLegend(DrawDevice& device, MarkupBlockPainter& painter, const LegendContext& context, const LegendBox& box,
                 const DevRect& rect, bool simpleShadow, const std::optional<ClipArea>& clip) {
     if (!box.shown() || rect.empty()) return;

@@ -8,6 +8,7 @@
 
 #include "document/diagram.h"
 #include "render/device_scale.h"
+#include "render/diagram_renderer.h"
 #include "render/draw_device.h"
 #include "render/text_blocks.h"
 
@@ -51,6 +52,10 @@ LegendBox measureLegend(DrawDevice& device, MarkupBlockPainter& painter, const L
 // `w`, `h` are the drawSpace in pixels; `plotPen` the plot frame pen.
 DevRect placeLegend(const LegendBox& box, int code, const DevRect& plotRect, int plotPen, const DevRect& diagramRect,
                     int w, int h);
+
+// The band of each line inside the box placed at `rect`, as drawLegend
+// stacks them: full box width, from the top inner margin down.
+std::vector<LegendLineRect> legendLineRects(const LegendBox& box, const DevRect& rect);
 
 // Draws the box (shadow, fill, border), then each line's sample and text.
 void drawLegend(DrawDevice& device, MarkupBlockPainter& painter, const LegendContext& context, const LegendBox& box,

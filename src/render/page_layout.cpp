@@ -150,6 +150,19 @@ void placeAxisLabels(DrawDevice& device, MarkupBlockPainter& painter, const docu
     const int rightBand = valueBand(diagram, 1, 1) ? extents[1][1].width + w : 0;
     auto& rects = page.layout.blocks;
 
+    // Scale areas: from the plot edge out to the end of the value band (or of
+    // the outer ticks plus one drawSpace when the scale writes no values),
+    // along the plot side only so that the corners stay with the page.
+    auto& areas = page.layout.scaleAreas;
+    if (scaleOf(diagram, 0, 0).active != 0)
+        areas[0][0] = {plot.left, plot.bottom, plot.right, o.bottom + h + lowerBand};
+    if (scaleOf(diagram, 0, 1).active != 0)
+        areas[0][1] = {plot.left, o.top - h - upperBand, plot.right, plot.top};
+    if (scaleOf(diagram, 1, 0).active != 0)
+        areas[1][0] = {o.left - w - leftBand, plot.top, plot.left, plot.bottom};
+    if (scaleOf(diagram, 1, 1).active != 0)
+        areas[1][1] = {plot.right, plot.top, o.right + w + rightBand, plot.bottom};
+
     for (int slot = 2; slot <= 3; ++slot) {
         const TextBlock& block = page.blocks[static_cast<std::size_t>(slot)];
         if (!block.shown) continue;
@@ -261,6 +274,7 @@ PageLayout layoutPage(DrawDevice& device, MarkupBlockPainter& painter, const doc
         DevRect& rect = layout.blocks[static_cast<std::size_t>(slot)];
         if (!rect.empty()) rect = clampInto(rect, layout.diagramRect);
     }
+    layout.legendLines = legendLineRects(page.legend, layout.blocks[document::LegendSlot]);
     return page;
 }
 

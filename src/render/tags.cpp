@@ -70,6 +70,25 @@ TagPlacement placeTag(const DevRect& plotRect, const DevRect& diagramRect, const
     return placed;
 }
 
+TagPosition tagPositionFromRect(const DevRect& plotRect, const DevRect& rect) {
+    const Centre plot = centreOf(plotRect);
+    // placeTag puts the left edge at centre − width / 2 (integer halves): the
+    // centre it needs is that pixel, not the geometric centre of an odd box.
+    const double x = rect.left + rect.width() / 2;
+    const double y = rect.top + rect.height() / 2;
+    TagPosition position{0.0, 0.0};
+    if (plot.halfWidth > 0.0) position[0] = (x - plot.x) / plot.halfWidth * TagAnchorUnit;
+    if (plot.halfHeight > 0.0) position[1] = (y - plot.y) / plot.halfHeight * TagAnchorUnit;
+    return position;
+}
+
+DevRect movedTagRect(const DevRect& start, int dx, int dy, const DevRect& diagramRect) {
+    DevRect r = start.offset(dx, dy);
+    pushInside(r.left, r.right, diagramRect.left, diagramRect.right);
+    pushInside(r.top, r.bottom, diagramRect.top, diagramRect.bottom);
+    return r;
+}
+
 std::vector<int> tagDrawingOrder(const document::Diagram& diagram) {
     std::vector<int> order;
     for (int level = 0; level < document::TagCount; ++level) {

@@ -35,6 +35,15 @@ struct TagPlacement {
 TagPlacement placeTag(const DevRect& plotRect, const DevRect& diagramRect, const TagPosition& position,
                       int width, int height);
 
+// The stored position that makes placeTag put a box back exactly on `rect`
+// (the inverse of the placement): the anchor of the pixel centre placeTag
+// would use, (0, 0) on a plot rectangle without width or height.
+TagPosition tagPositionFromRect(const DevRect& plotRect, const DevRect& rect);
+
+// A tag box moved by (dx, dy) while dragging, kept inside the diagram
+// rectangle by the same push-back as the placement.
+DevRect movedTagRect(const DevRect& start, int dx, int dy, const DevRect& diagramRect);
+
 // The slots (7 .. 16) of the tags in drawing order: every tag of zOrder 0,
 // then 1, ... up to 9; free tags (zOrder −1) and empty slots are left out.
 std::vector<int> tagDrawingOrder(const document::Diagram& diagram);

@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <ctime>
 
@@ -26,6 +27,12 @@ std::string CMainFrame::now() const {
 }
 
 void CMainFrame::runCommand(CommandId id) {
+    if (view_->isDrawing()) {
+        // A timer fired while a drawing pass looks for Escape: the command
+        // waits until the pass no longer reads the diagram.
+        QTimer::singleShot(0, this, [this, id] { runCommand(id); });
+        return;
+    }
     switch (id) {
         case CommandId::FileNew:
             newDiagram();
@@ -56,11 +63,11 @@ void CMainFrame::runCommand(CommandId id) {
             break;
         case CommandId::EditUndo:
             document_.undo();
-            selectedTag_ = -1;
+            view_->clearSelection();
             break;
         case CommandId::EditRedo:
             document_.redo();
-            selectedTag_ = -1;
+            view_->clearSelection();
             break;
         case CommandId::EditCopyDiagram:
             copyPicture();
@@ -73,6 +80,14 @@ void CMainFrame::runCommand(CommandId id) {
             break;
         case CommandId::TagLower:
             moveSelectedTag(false);
+            break;
+        case CommandId::LabelDeleteAll:
+        case CommandId::LegendDeleteAll:
+        case CommandId::TagDeleteAll:
+            deleteAllOf(id);
+            break;
+        case CommandId::ToolPipette:
+            view_->startPipette(static_cast<PipetteColour>(preferences_.pointColour));
             break;
         case CommandId::OptionLanguageFrench:
             setPrintLanguage(0);
@@ -177,7 +192,7 @@ bool CMainFrame::saveTo(const QString& path) {
 void CMainFrame::newDiagram() {
     if (!confirmDiscard()) return;
     document_.newDiagram();
-    selectedTag_ = -1;
+    view_->clearSelection();
     view_->resetScroll();
     view_->setShownCurve(-1);
 }
@@ -202,7 +217,7 @@ bool CMainFrame::openFile(const QString& path) {
         afterDocumentChange();
         return false;
     }
-    selectedTag_ = -1;
+    view_->clearSelection();
     view_->resetScroll();
     view_->setShownCurve(-1);
     addRecentFile(preferences_, document_.path());
@@ -304,6 +319,10 @@ void CMainFrame::printSetup() {
     }
 }
 
+PrintContext CMainFrame::printContext() const {
+    return {document_.path(), preferences_.reportLanguage, preferences_.thinFrame != 0};
+}
+
 void CMainFrame::printPreview() {
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     applyPageSettings(*printer_, document_.diagram());
@@ -311,7 +330,9 @@ void CMainFrame::printPreview() {
     QPrintPreviewDialog preview(printer_.get(), this);
     preview.setWindowTitle(QStringLiteral("Aperçu avant impression"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* printer) { printDiagram(*printer, document_.diagram(), view_->shownCurve()); });
+            [this](QPrinter* printer) {
+                printDiagram(*printer, document_.diagram(), view_->shownCurve(), printContext());
+            });
     preview.exec();
 }
 
@@ -321,7 +342,7 @@ void CMainFrame::print() {
     writeRecoveryCopy();
     QPrintDialog dialog(printer_.get(), this);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!printDiagram(*printer_, document_.diagram(), view_->shownCurve()))
+    if (!printDiagram(*printer_, document_.diagram(), view_->shownCurve(), printContext()))
         prompts_->show(base::makeMessage(base::MsgShellNothingToPrint, base::Heading::Error));
 }
 
@@ -336,13 +357,30 @@ void CMainFrame::autoScales() {
 }
 
 void CMainFrame::moveSelectedTag(bool raise) {
-    if (selectedTag_ < 0) return;
+    const int tag = view_->selectedTag();
+    if (tag < 0) return;
     document_.beginChange();
     if (raise)
-        document::raiseTag(document_.diagram(), selectedTag_);
+        document::raiseTag(document_.diagram(), tag);
     else
-        document::lowerTag(document_.diagram(), selectedTag_);
+        document::lowerTag(document_.diagram(), tag);
     document_.commitChange();
+}
+
+void CMainFrame::deleteAllOf(CommandId id) {
+    document_.beginChange();
+    document::Diagram& diagram = document_.diagram();
+    if (id == CommandId::LabelDeleteAll) document::deleteAllLabels(diagram);
+    if (id == CommandId::LegendDeleteAll) document::deleteAllLegends(diagram);
+    if (id == CommandId::TagDeleteAll) document::deleteAllTags(diagram);
+    document_.commitChange();
+    // The selected label may be gone.
+    view_->clearSelection();
+}
+
+void CMainFrame::takePointColour(quint32 colour) {
+    preferences_.pointColour = static_cast<std::int32_t>(colour);
+    settings::writePointColour(preferences_, store_);
 }
 
 void CMainFrame::setDisplayMode(int mode) {

@@ -98,6 +98,17 @@ CMainFrame::CMainFrame(settings::SettingsStore& store, settings::Preferences& pr
     readout_->setMinimumWidth(320);
     statusBar()->addWidget(readout_);
     connect(view_, &COrdinaxView::readoutChanged, readout_, &QLabel::setText);
+    view_->setActionLookup([this](CommandId id) { return action(id); });
+    // What the mouse selects or moves changes what the commands can do.
+    connect(view_, &COrdinaxView::selectionChanged, this, &CMainFrame::updateCommands);
+    connect(view_, &COrdinaxView::diagramChanged, this, &CMainFrame::updateCommands);
+    connect(view_, &COrdinaxView::pointColourTaken, this, &CMainFrame::takePointColour);
+    connect(view_, &COrdinaxView::statusMessage, this, [this](const QString& text, int timeoutMs) {
+        if (text.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(text, timeoutMs);
+    });
     buildCommands();
     setAcceptDrops(true);
     resize(1200, 800);
@@ -190,7 +201,7 @@ void CMainFrame::updateCommands() {
     context.displayMode = document_.diagram().displayMode;
     context.canUndo = document_.canUndo();
     context.canRedo = document_.canRedo();
-    context.tagSelected = selectedTag_ >= 0;
+    context.tagSelected = view_->selectedTag() >= 0;
     for (const CommandEntry& entry : commandTable()) {
         QAction* act = actions_.at(entry.id);
         act->setEnabled(shell::isEnabled(entry, context));

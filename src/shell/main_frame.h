@@ -15,6 +15,7 @@
 #include "shell/command_table.h"
 #include "shell/ordinax_doc.h"
 #include "shell/ordinax_view.h"
+#include "shell/print_support.h"
 #include "shell/recovery_store.h"
 #include "shell/user_prompts.h"
 
@@ -98,9 +99,13 @@ private:
     void copyPicture();
     void printSetup();
     void printPreview();
+    // The page codes and the ThinFrame preference of a printed page.
+    PrintContext printContext() const;
     void print();
     void autoScales();
     void moveSelectedTag(bool raise);
+    void deleteAllOf(CommandId id);
+    void takePointColour(quint32 colour);
     void setDisplayMode(int mode);
     void setPrintLanguage(int language);
     void toggleBeep();
@@ -122,7 +127,6 @@ private:
     QTimer autoSave_;
     QTimer recoveryTimer_;
     bool shownOnce_ = false;
-    int selectedTag_ = -1;  // the tag last hit in the view (0..9), -1 none
     ExportSettings exportSettings_;
     std::unique_ptr<QPrinter> printer_;
 };

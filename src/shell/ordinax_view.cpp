@@ -1,18 +1,30 @@
 // The view of the diagram.
 #include "shell/ordinax_view.h"
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "base/encoding.h"
 #include "base/strings.h"
 #include "base/strings_shell.h"
 #include "qt/painter_device.h"
+#include "render/page_bands.h"
 
 namespace ordinax::shell {
+
+namespace {
+
+QString qtMessage(int id) {
+    return QString::fromStdString(base::makeMessage(id, base::Heading::None).text);
+}
+
+}  // namespace
 
 COrdinaxView::COrdinaxView(COrdinaxDoc& document, QWidget* parent) : QAbstractScrollArea(parent), document_(document) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -22,6 +34,8 @@ COrdinaxView::COrdinaxView(COrdinaxDoc& document, QWidget* parent) : QAbstractSc
     // The whole viewport is repainted from the off-screen image: no erase flicker.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    // Every right button press reaches mousePressEvent: the view shows its own context menus.
+    viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 int COrdinaxView::mode() const {
@@ -66,30 +80,118 @@ void COrdinaxView::updateScrollBar() {
 void COrdinaxView::refresh() {
     if (shownCurve_ >= document_.diagram().curveCount()) shownCurve_ = -1;
     updateScrollBar();
+    dirty_ = true;
+    // A hidden view draws when it is first painted.
+    if (isVisible()) redraw();
     viewport()->update();
 }
 
-QImage COrdinaxView::renderViewport() {
+void COrdinaxView::scheduleRedraw() {
+    dirty_ = true;
+    viewport()->update();
+    if (redrawQueued_) return;
+    redrawQueued_ = true;
+    // Resizing and scrolling redraw from the event loop, where Escape can stop the pass.
+    QTimer::singleShot(0, this, [this] {
+        redrawQueued_ = false;
+        if (dirty_ && redraw()) viewport()->update();
+    });
+}
+
+bool COrdinaxView::redraw() {
+    if (drawing_) {
+        // Asked again from inside the pass (a timer or a resize while Escape is polled).
+        pendingRedraw_ = true;
+        return false;
+    }
+    drawing_ = true;
+    bool complete = true;
+    // A request that arrived during the pass is served by one more pass, a few at most.
+    for (int pass = 0; pass < 3; ++pass) {
+        pendingRedraw_ = false;
+        complete = drawPass(true);
+        if (!complete || !pendingRedraw_) break;
+    }
+    drawing_ = false;
+    return complete;
+}
+
+namespace {
+
+// Watches the application's input while a pass polls it: Escape is noted,
+// every other user input is dropped so that no command can change the
+// diagram the pass is reading.
+class EscapeWatch : public QObject {
+public:
+    EscapeWatch() { QCoreApplication::instance()->installEventFilter(this); }
+    ~EscapeWatch() override { QCoreApplication::instance()->removeEventFilter(this); }
+    bool escaped = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::KeyPress:
+                if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) escaped = true;
+                return true;
+            case QEvent::KeyRelease:
+            case QEvent::ShortcutOverride:
+            case QEvent::Shortcut:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseMove:
+            case QEvent::Wheel:
+            case QEvent::ContextMenu:
+            case QEvent::Close:
+            case QEvent::DragEnter:
+            case QEvent::DragMove:
+            case QEvent::Drop:
+            case QEvent::TouchBegin:
+            case QEvent::TouchUpdate:
+            case QEvent::TouchEnd:
+                return true;
+            default:
+                return false;
+        }
+    }
+};
+
+// Time between two looks at the pending input during a pass.
+constexpr int EscapePollMs = 50;
+
+}  // namespace
+
+bool COrdinaxView::drawPass(bool mayPoll) {
     const QSize size = viewport()->size().expandedTo(QSize(1, 1));
-    if (buffer_.size() != size) buffer_ = QImage(size, QImage::Format_RGB32);
-    if (buffer_.isNull()) return buffer_;
+    QImage image(size, QImage::Format_RGB32);
+    dirty_ = false;
+    if (image.isNull()) {
+        buffer_ = QImage();
+        lastPass_ = {};
+        return true;
+    }
     const int m = mode();
     if (m < 1 || m > 3) {
         // Nothing displayed yet: the empty workspace.
-        buffer_.fill(QColor(128, 128, 128));
+        image.fill(QColor(128, 128, 128));
+        buffer_ = std::move(image);
         lastPass_ = {};
-        return buffer_;
+        return true;
     }
-    buffer_.fill(Qt::white);
+    image.fill(Qt::white);
     const ViewGeometry g = geometry();
     const document::Diagram& diagram = document_.diagram();
     const SheetSize sheet = sheetSize(diagram.orientation[0]);
-    QPainter painter(&buffer_);
+    QPainter painter(&image);
     const int dpiX = viewport()->logicalDpiX();
     const int dpiY = viewport()->logicalDpiY();
     qt::PainterDevice device(painter, false, dpiX, dpiY);
     render::RenderRequest request;
-    request.pageRect = g.pageRect;
+    // The page modes show the sheet as it prints: the diagram stands where
+    // the printed page puts it, inside the margins.
+    request.pageRect = m == 2 || m == 3 ? render::diagramOnSheet(g.pageRect, diagram, g.pageRect.width() / sheet.widthCm,
+                                                                 g.pageRect.height() / sheet.heightCm)
+                                        : g.pageRect;
     request.output.printing = false;
     request.output.displayMode = m;
     request.output.deviceDpiX = request.output.screenDpiX = dpiX;
@@ -101,38 +203,90 @@ QImage COrdinaxView::renderViewport() {
     request.curveFilter = shownCurve_;
     request.simpleShadow = simpleShadow_;
     request.language = language_;
-    request.abortRequested = [] { return false; };
     request.pictures = &pictures_;
-    lastPass_ = render::drawDiagram(device, diagram, request);
-    if (lastPass_.error) {
-        painter.setPen(Qt::black);
-        painter.drawText(buffer_.rect(), Qt::AlignCenter, QString::fromStdString(lastPass_.error->formatted()));
+    std::optional<EscapeWatch> watch;
+    QElapsedTimer clock;
+    clock.start();
+    request.abortRequested = [&]() -> bool {
+        if (abortCheck_) return abortCheck_();
+        if (!mayPoll || clock.elapsed() < EscapePollMs) return watch && watch->escaped;
+        if (!watch) watch.emplace();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        clock.restart();
+        return watch->escaped;
+    };
+    render::RenderResult result = render::drawDiagram(device, diagram, request);
+    if (result.aborted) {
+        // The previous picture and its layout stay, so the mouse still matches what is seen.
+        emit statusMessage(qtMessage(base::MsgShellDrawingAborted), 10000);
+        return false;
     }
+    if (result.error) {
+        painter.setPen(Qt::black);
+        painter.drawText(image.rect(), Qt::AlignCenter, QString::fromStdString(result.error->formatted()));
+    } else if (m == 2 || m == 3) {
+        // The page modes show the sheet as it prints, header and footer included.
+        render::drawDiagramPageBands(device, diagram, g.pageRect, sheet.widthCm, sheet.heightCm, result.layout.scale,
+                                     render::pageCodeContextNow(document_.path(), language_));
+    }
+    painter.end();
+    buffer_ = std::move(image);
+    lastPass_ = std::move(result);
+    return true;
+}
+
+QImage COrdinaxView::renderViewport() {
+    dirty_ = true;
+    redraw();
     return buffer_;
 }
 
 void COrdinaxView::paintEvent(QPaintEvent*) {
-    const QImage& picture = renderViewport();
+    // Drawing belongs to refresh and the scheduled redraw; paint only draws
+    // here when nothing else will (first show), without polling for Escape.
+    if (dirty_ && !redrawQueued_ && !drawing_) {
+        drawing_ = true;
+        drawPass(false);
+        drawing_ = false;
+    }
     QPainter painter(viewport());
-    if (picture.isNull()) {
+    if (buffer_.isNull()) {
         painter.fillRect(viewport()->rect(), Qt::white);
         painter.drawText(
             viewport()->rect(), Qt::AlignCenter,
             QString::fromStdString(base::makeMessage(base::MsgShellBitmapMemory, base::Heading::Error).formatted()));
         return;
     }
-    painter.drawImage(0, 0, picture);
+    painter.drawImage(0, 0, buffer_);
+    // A picture kept from before a resize leaves the rest of the viewport blank.
+    if (buffer_.width() < viewport()->width())
+        painter.fillRect(QRect(buffer_.width(), 0, viewport()->width() - buffer_.width(), viewport()->height()),
+                         Qt::white);
+    if (buffer_.height() < viewport()->height())
+        painter.fillRect(QRect(0, buffer_.height(), viewport()->width(), viewport()->height() - buffer_.height()),
+                         Qt::white);
+    if (drag_) {
+        // The dragged tag's box as an outline over the picture, visible on any background.
+        const render::DevRect& r = drag_->rect;
+        const QRect box(r.left, r.top, r.width() - 1, r.height() - 1);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(box);
+        painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        painter.drawRect(box);
+    }
 }
 
 void COrdinaxView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBar();
+    scheduleRedraw();
 }
 
 void COrdinaxView::scrollContentsBy(int, int) {
     const int m = mode();
     if (m >= 0 && m < 5) scrollY_[static_cast<std::size_t>(m)] = verticalScrollBar()->value();
-    viewport()->update();
+    scheduleRedraw();
 }
 
 std::optional<std::array<double, 2>> COrdinaxView::dataAt(QPoint position) const {
@@ -158,14 +312,20 @@ QString COrdinaxView::readoutAt(QPoint position) const {
     return QString::fromStdString(readoutText(x, y, relative_, title));
 }
 
-void COrdinaxView::mouseMoveEvent(QMouseEvent* event) {
-    mouse_ = event->position().toPoint();
-    const QString text = readoutAt(mouse_);
-    if (!text.isEmpty()) emit readoutChanged(text);
-    QAbstractScrollArea::mouseMoveEvent(event);
-}
-
 void COrdinaxView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && (drag_ || pipette_.active())) {
+        // Escape gives up a drag or the pipette as the right button does.
+        if (drag_) {
+            drag_.reset();
+            viewport()->update();
+        }
+        if (pipette_.active()) {
+            pipette_.cancel();
+            emit statusMessage(qtMessage(base::MsgShellPipetteCancelled), 5000);
+        }
+        updateCursor(mouse_);
+        return;
+    }
     const bool plain = !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier));
     const QString typed = event->text();
     if (plain && (typed == QStringLiteral("r") || typed == QStringLiteral("R"))) {
