@@ -35,15 +35,6 @@ struct CalculusOptions {
     bool compact = false;
 };
 
-// The option texts were checked by their validators: a failure here is a bug.
-double checkedNumber(const std::string& text) { return base::parseNumber(text).value_or(0.0); }
-
-Json pointsToJson(const Curve& curve) {
-    Json points = Json::array();
-    for (const document::Point& p : curve.points.view()) points.push_back(Json::array({p.x, p.y}));
-    return points;
-}
-
 // A result as the contract prints it: the number, null when not available or
 // not applicable, "error" when it failed.
 Json calculusToJson(const numerics::CalculusValue& value) {
@@ -123,16 +114,6 @@ int runSolve(const CalculusOptions& o) {
     out["x"] = result.x;
     out["method"] = result.method == numerics::SolveMethod::Closed ? "closed" : "scan";
     return writeJson(out, {}, o.compact);
-}
-
-// A decimal number read without the C locale ("." as decimal point).
-CLI::Validator numberText() {
-    return CLI::Validator(
-        [](std::string& text) -> std::string {
-            if (base::parseNumber(text)) return {};
-            return "nombre attendu, « " + text + " » reçu";
-        },
-        "RÉEL", "nombre");
 }
 
 // One command with the options every calculus command has.

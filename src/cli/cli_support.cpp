@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "base/date_time.h"
+#include "base/format.h"
 #include "base/strings.h"
 #include "document/orx_file.h"
 #include "qt/qsettings_store.h"
@@ -224,6 +225,30 @@ std::optional<Json> readJsonFile(const std::string& path, base::Message& error) 
 
 std::string saveDateText() {
     return base::modificationDateText(std::time(nullptr), base::Language::French);
+}
+
+int saveOrReport(document::Diagram& diagram, const std::string& path) {
+    const document::SaveResult saved = document::saveDiagram(diagram, path, saveDateText());
+    if (saved.ok) return ExitSuccess;
+    return reportFailure(saved.message.empty() ? base::makeMessage(base::MsgFileWriteFailed, base::Heading::Error, path)
+                                               : saved.message);
+}
+
+CLI::Validator numberText() {
+    return CLI::Validator(
+        [](std::string& text) -> std::string {
+            if (base::parseNumber(text)) return {};
+            return "nombre attendu, « " + text + " » reçu";
+        },
+        "RÉEL", "nombre");
+}
+
+double checkedNumber(const std::string& text) { return base::parseNumber(text).value_or(0.0); }
+
+Json pointsToJson(const document::Curve& curve) {
+    Json points = Json::array();
+    for (const document::Point& p : curve.points.view()) points.push_back(Json::array({p.x, p.y}));
+    return points;
 }
 
 std::string programDataPath(std::string_view name) {

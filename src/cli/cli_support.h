@@ -72,6 +72,19 @@ std::optional<Json> readJsonFile(const std::string& path, base::Message& error);
 // The text written into the curves' empty modification dates when saving now.
 std::string saveDateText();
 
+// Saves with the application's routine (curve compaction included); the
+// exit status, the failure reported.
+int saveOrReport(document::Diagram& diagram, const std::string& path);
+
+// A decimal number option, read without the C locale ("." as decimal point).
+CLI::Validator numberText();
+
+// The value of an option text that numberText() already accepted.
+double checkedNumber(const std::string& text);
+
+// The points of a curve as [[x, y], ...].
+Json pointsToJson(const document::Curve& curve);
+
 // The path of a data file of the program (the regression catalogue, ...):
 // next to the executable, else in ../share/ordinax/ beside its folder; when
 // neither exists, the path next to the executable, for the message naming it.

@@ -204,14 +204,6 @@ bool curveExists(const Diagram& diagram, int curve) {
     return false;
 }
 
-// Saves with the application's routine (curve compaction included).
-int saveOrReport(Diagram& diagram, const std::string& path) {
-    const document::SaveResult saved = document::saveDiagram(diagram, path, saveDateText());
-    if (saved.ok) return ExitSuccess;
-    return reportFailure(saved.message.empty() ? base::makeMessage(base::MsgFileWriteFailed, base::Heading::Error, path)
-                                               : saved.message);
-}
-
 int usageFailure(const std::string& command, const std::string& text) {
     std::cerr << "Erreur d'utilisation : " << text << "\nVoir « ordinax-cli " << command << " --help ».\n"
               << std::flush;

@@ -41,9 +41,6 @@ struct FitCommandOptions {
     bool compact = false;
 };
 
-// The option texts were checked by their validators: a failure here is a bug.
-double checkedNumber(const std::string& text) { return base::parseNumber(text).value_or(0.0); }
-
 // The catalogue from the program's folder; nullopt (reported) when it cannot be read.
 std::optional<numerics::Catalogue> catalogueOrReport() {
     numerics::CatalogueLoad load = numerics::loadCatalogue(programDataPath(numerics::CatalogueFileName));
@@ -51,25 +48,11 @@ std::optional<numerics::Catalogue> catalogueOrReport() {
     return std::move(load.catalogue);
 }
 
-// Saves with the application's routine (curve compaction included).
-int saveOrReport(Diagram& diagram, const std::string& path) {
-    const document::SaveResult saved = document::saveDiagram(diagram, path, saveDateText());
-    if (saved.ok) return ExitSuccess;
-    return reportFailure(saved.message.empty() ? base::makeMessage(base::MsgFileWriteFailed, base::Heading::Error, path)
-                                               : saved.message);
-}
-
 bool henryY(const Diagram& diagram) { return numerics::axisKinds(diagram).y == numerics::ScaleHenry; }
 
 // A curve whose stored fit gives values: a regression model or a Fourier series.
 bool hasModel(const Curve& curve) {
     return numerics::isRegressionKind(curve.treatment) || curve.treatment == numerics::KindFOU;
-}
-
-Json pointsToJson(const Curve& curve) {
-    Json points = Json::array();
-    for (const document::Point& p : curve.points.view()) points.push_back(Json::array({p.x, p.y}));
-    return points;
 }
 
 Json fitToJson(const numerics::FitReport& report, bool statistics) {
@@ -200,16 +183,6 @@ int runValue(const FitCommandOptions& o) {
     Json out = Json::object();
     out["y"] = y ? Json(*y) : Json(nullptr);
     return writeJson(out, {}, o.compact);
-}
-
-// A decimal number read without the C locale ("." as decimal point).
-CLI::Validator numberText() {
-    return CLI::Validator(
-        [](std::string& text) -> std::string {
-            if (base::parseNumber(text)) return {};
-            return "nombre attendu, « " + text + " » reçu";
-        },
-        "RÉEL", "nombre");
 }
 
 // A confidence level in percent, strictly between 0 and 100 (Student's t has no

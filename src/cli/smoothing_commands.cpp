@@ -40,14 +40,6 @@ struct SmoothingOptions {
     bool compact = false;
 };
 
-// Saves with the application's routine (curve compaction included).
-int saveOrReport(Diagram& diagram, const std::string& path) {
-    const document::SaveResult saved = document::saveDiagram(diagram, path, saveDateText());
-    if (saved.ok) return ExitSuccess;
-    return reportFailure(saved.message.empty() ? base::makeMessage(base::MsgFileWriteFailed, base::Heading::Error, path)
-                                               : saved.message);
-}
-
 // A kind given by code name (JPP, BSP, SPC, BEZ) or number (1 to 4).
 int smoothingKind(const std::string& text) {
     if (const std::optional<int> number = base::parseInteger(text)) return *number;

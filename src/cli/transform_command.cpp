@@ -216,16 +216,6 @@ int runTransform(const TransformOptions& o) {
     return writeJson(out, {}, o.compact);
 }
 
-// A decimal number read without the C locale ("." as decimal point).
-CLI::Validator numberText() {
-    return CLI::Validator(
-        [](std::string& text) -> std::string {
-            if (base::parseNumber(text)) return {};
-            return "nombre attendu, « " + text + " » reçu";
-        },
-        "RÉEL", "nombre");
-}
-
 // Adds a real option read with base::parseNumber into `target`.
 CLI::Option* addNumber(CLI::App& command, const char* name, std::optional<double>& target, const char* help) {
     return command

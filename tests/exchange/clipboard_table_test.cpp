@@ -12,11 +12,7 @@ namespace {
 using document::Diagram;
 using document::MaxCurves;
 using document::Point;
-
-std::vector<Point> pointsOf(const Diagram& d, int curve) {
-    const auto v = d.curves[static_cast<std::size_t>(curve)].points.view();
-    return {v.begin(), v.end()};
-}
+using testing::pointsOf;
 
 ClipboardTable tableOf(std::string_view text) {
     TableOpenResult r = openClipboardTable(text);

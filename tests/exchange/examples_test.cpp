@@ -7,15 +7,12 @@
 namespace ordinax::exchange {
 namespace {
 
+using testing::pointsOf;
+
 using document::Diagram;
 using document::Point;
 
 const std::string ExampleFolder = std::string(ORDINAX_SOURCE_DIR) + "/examples/import/";
-
-std::vector<Point> pointsOf(const Diagram& d, int curve) {
-    const auto v = d.curves[static_cast<std::size_t>(curve)].points.view();
-    return {v.begin(), v.end()};
-}
 
 struct Imported {
     ImportResult result;

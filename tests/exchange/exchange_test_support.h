@@ -9,8 +9,17 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "document/diagram.h"
 
 namespace ordinax::exchange::testing {
+
+// The points of one curve of a diagram, copied.
+inline std::vector<document::Point> pointsOf(const document::Diagram& d, int curve) {
+    const auto v = d.curves[static_cast<std::size_t>(curve)].points.view();
+    return {v.begin(), v.end()};
+}
 
 // Dates are local noon: the tests fix the zone and restore it afterwards.
 class ScopedTimeZone {

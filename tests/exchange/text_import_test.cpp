@@ -11,15 +11,12 @@
 namespace ordinax::exchange {
 namespace {
 
+using testing::pointsOf;
+
 using document::Diagram;
 using document::MaxCurves;
 using document::MaxPoints;
 using document::Point;
-
-std::vector<Point> pointsOf(const Diagram& d, int curve) {
-    const auto v = d.curves[static_cast<std::size_t>(curve)].points.view();
-    return {v.begin(), v.end()};
-}
 
 std::vector<int> warningIds(const ImportResult& r) {
     std::vector<int> ids;

@@ -13,9 +13,12 @@
 #include "numerics/derivative.h"
 #include "numerics/fit_kind.h"
 #include "numerics/integration.h"
+#include "numerics/model_curve.h"
 
 namespace ordinax::numerics {
 namespace {
+
+using fixtures::modelCurve;
 
 using document::Point;
 
@@ -23,14 +26,6 @@ document::Curve curveOf(std::vector<Point> points, int kind = KindNone) {
     document::Curve curve;
     curve.points = document::PointBuffer(points);
     curve.treatment = kind;
-    return curve;
-}
-
-document::Curve modelCurve(int kind, std::vector<double> a, std::vector<double> fixed = {}) {
-    document::Curve curve;
-    curve.treatment = kind;
-    for (std::size_t i = 0; i < a.size(); ++i) curve.fit.coefficient[i] = a[i];
-    for (std::size_t i = 0; i < fixed.size(); ++i) curve.fit.stats[i] = fixed[i];
     return curve;
 }
 

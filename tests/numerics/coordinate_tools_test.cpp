@@ -23,7 +23,7 @@ using Column = Selection::Column;
 
 constexpr double Tight = 1e-12;
 
-Curve curveOf(const std::vector<Point>& points) {
+Curve pointsCurve(const std::vector<Point>& points) {
     Curve curve;
     curve.points = document::PointBuffer(points);
     return curve;
@@ -113,7 +113,7 @@ TEST(CoordinateSelection, EachToolRefusesTheSelectionsItCannotUse) {
 
 TEST(CoordinateSelection, RefusedToolsLeaveThePointsShared) {
     // A refusal must not even detach the points from an undo image.
-    const Curve original = curveOf({{1, 2}, {3, 4}, {5, 6}});
+    const Curve original = pointsCurve({{1, 2}, {3, 4}, {5, 6}});
     Curve curve = original;
     const Selection rows = Selection::rows(Column::Both, 0, 1);
     const Selection partX = Selection::rows(Column::X, 0, 1);
@@ -149,7 +149,7 @@ TEST(CoordinateSelection, ConfirmationsDependOnTheColumn) {
 // ---------------------------------------------------------------- sort and inversion
 
 TEST(CoordinateSort, SortsPairsByTheSelectedColumnWithinTheSelection) {
-    Curve curve = curveOf({{9, 0}, {1, 30}, {2, 10}, {3, 20}, {0, -5}});
+    Curve curve = pointsCurve({{9, 0}, {1, 30}, {2, 10}, {3, 20}, {0, -5}});
     // Rows 1..3 by y ascending: the first and the last point stay where they are.
     EXPECT_TRUE(sortPoints(curve, Selection::rows(Column::Y, 3, 1), false).changed);
     expectPoints(curve, {{9, 0}, {2, 10}, {3, 20}, {1, 30}, {0, -5}});
@@ -160,13 +160,13 @@ TEST(CoordinateSort, SortsPairsByTheSelectedColumnWithinTheSelection) {
 }
 
 TEST(CoordinateSort, EqualValuesKeepTheirOrder) {
-    Curve curve = curveOf({{2, 1}, {1, 2}, {2, 3}, {1, 4}});
+    Curve curve = pointsCurve({{2, 1}, {1, 2}, {2, 3}, {1, 4}});
     sortPoints(curve, Selection::all(Column::X, 4), false);
     expectPoints(curve, {{1, 2}, {1, 4}, {2, 1}, {2, 3}});
 }
 
 TEST(CoordinateInvert, ExchangesAllPointsOrTheSelectedRows) {
-    Curve curve = curveOf({{1, 2}, {3, 4}, {5, 6}, {7, 8}});
+    Curve curve = pointsCurve({{1, 2}, {3, 4}, {5, 6}, {7, 8}});
     invertCoordinates(curve, Selection::rows(Column::Both, 2, 1));
     expectPoints(curve, {{1, 2}, {4, 3}, {6, 5}, {7, 8}});
     invertCoordinates(curve, Selection::none());
@@ -176,7 +176,7 @@ TEST(CoordinateInvert, ExchangesAllPointsOrTheSelectedRows) {
 // ---------------------------------------------------------------- average and cumulate
 
 TEST(CoordinateAverage, YColumnAveragesConsecutiveRunsOfEqualX) {
-    Curve curve = curveOf({{1, 2}, {1, 4}, {2, 5}, {1, 6}});
+    Curve curve = pointsCurve({{1, 2}, {1, 4}, {2, 5}, {1, 6}});
     const ToolResult r = averageCoordinates(curve, Selection::all(Column::Y, 4));
     EXPECT_TRUE(r.changed);
     EXPECT_TRUE(r.message.empty());
@@ -185,14 +185,14 @@ TEST(CoordinateAverage, YColumnAveragesConsecutiveRunsOfEqualX) {
 }
 
 TEST(CoordinateAverage, XColumnAveragesRunsOfEqualY) {
-    Curve curve = curveOf({{2, 1}, {4, 1}, {9, 1}, {6, 3}, {1, 7}, {2, 7}});
+    Curve curve = pointsCurve({{2, 1}, {4, 1}, {9, 1}, {6, 3}, {1, 7}, {2, 7}});
     averageCoordinates(curve, Selection::all(Column::X, 6));
     // (2 + 4 + 9) / 3 = 5, (1 + 2) / 2 = 1.5.
     expectPoints(curve, {{5, 1}, {6, 3}, {1.5, 7}});
 }
 
 TEST(CoordinateCumulate, RunningSumOfTheSelectedColumnOnly) {
-    Curve curve = curveOf({{1, 10}, {2, 20}, {3, -5}});
+    Curve curve = pointsCurve({{1, 10}, {2, 20}, {3, -5}});
     EXPECT_TRUE(cumulateCoordinates(curve, Selection::all(Column::Y, 3)).message.empty());
     expectPoints(curve, {{1, 10}, {2, 30}, {3, 25}});
     cumulateCoordinates(curve, Selection::all(Column::X, 3));
@@ -200,7 +200,7 @@ TEST(CoordinateCumulate, RunningSumOfTheSelectedColumnOnly) {
 }
 
 TEST(CoordinateCumulate, PartialSumsAreLimitedAndReported) {
-    Curve curve = curveOf({{0, 9e34}, {0, 9e34}, {0, -9e34}});
+    Curve curve = pointsCurve({{0, 9e34}, {0, 9e34}, {0, -9e34}});
     const ToolResult r = cumulateCoordinates(curve, Selection::all(Column::Y, 3));
     // 9e34 + 9e34 = 1.8e35 is limited to 1e35, and the sum goes on from there.
     expectPoints(curve, {{0, 9e34}, {0, 1e35}, {0, 1e34}}, 1e20);
@@ -212,7 +212,7 @@ TEST(CoordinateCumulate, PartialSumsAreLimitedAndReported) {
 
 TEST(CoordinateCumulativeFrequencies, RunningShareOfTheTotalAfterSortingByX) {
     // y = 1, 1, 2 (total 4) once sorted by x: 1/4, 2/4, 4/4.
-    Curve curve = curveOf({{3, 2}, {1, 1}, {2, 1}});
+    Curve curve = pointsCurve({{3, 2}, {1, 1}, {2, 1}});
     const ToolResult r = cumulativeFrequencies(curve);
     EXPECT_TRUE(r.changed);
     EXPECT_TRUE(r.message.empty());
@@ -221,14 +221,14 @@ TEST(CoordinateCumulativeFrequencies, RunningShareOfTheTotalAfterSortingByX) {
 
 TEST(CoordinateCumulativeFrequencies, LastFrequencyIsExactlyOne) {
     // Tenths do not add up exactly in binary; the last share must still be 1.
-    Curve curve = curveOf({{1, 0.1}, {2, 0.2}, {3, 0.3}, {4, 0.7}, {5, 0.1}});
+    Curve curve = pointsCurve({{1, 0.1}, {2, 0.2}, {3, 0.3}, {4, 0.7}, {5, 0.1}});
     cumulativeFrequencies(curve);
     EXPECT_EQ(curve.points[4].y, 1.0);
     EXPECT_NEAR(curve.points[0].y, 0.1 / 1.4, Tight);
 }
 
 TEST(CoordinateCumulativeFrequencies, RefusalsChangeNothing) {
-    const Curve negative = curveOf({{3, 1}, {1, -1}, {2, 2}});
+    const Curve negative = pointsCurve({{3, 1}, {1, -1}, {2, 2}});
     Curve curve = negative;
     ToolResult r = cumulativeFrequencies(curve);
     EXPECT_FALSE(r.changed);
@@ -237,13 +237,13 @@ TEST(CoordinateCumulativeFrequencies, RefusalsChangeNothing) {
     EXPECT_EQ(r.message.text, "Le calcul ne peut s'effectuer que\nsur des valeurs positives de y !");
     EXPECT_TRUE(curve.points.sharesWith(negative.points));  // not even sorted
 
-    Curve zero = curveOf({{2, 0}, {1, 0}});
+    Curve zero = pointsCurve({{2, 0}, {1, 0}});
     r = cumulativeFrequencies(zero);
     EXPECT_EQ(r.message.id, 52);
     EXPECT_EQ(r.message.text, "Calcul impossible :\n\n\"La somme des valeurs est nulle\"");
     expectPoints(zero, {{2, 0}, {1, 0}}, 0.0);
 
-    Curve single = curveOf({{1, 5}});
+    Curve single = pointsCurve({{1, 5}});
     r = cumulativeFrequencies(single);
     EXPECT_FALSE(r.changed);
     EXPECT_FALSE(r.message.empty());
@@ -269,7 +269,7 @@ TEST(CoordinateLimit, KeepsOrRemovesTheClosedInterval) {
         {Column::X, 10, 20, false, {}},
     };
     for (const Case& c : cases) {
-        Curve curve = curveOf(points);
+        Curve curve = pointsCurve(points);
         limitCoordinates(curve, Selection::all(c.column, 5), c.mini, c.maxi, c.removeInside);
         SCOPED_TRACE(testing::Message() << "mini " << c.mini << " maxi " << c.maxi << " remove " << c.removeInside);
         expectPoints(curve, c.expected, 0.0);
@@ -279,7 +279,7 @@ TEST(CoordinateLimit, KeepsOrRemovesTheClosedInterval) {
 // ---------------------------------------------------------------- numeric sequence
 
 TEST(CoordinateSequence, WritesTheChosenColumnAndGrowsTheCurve) {
-    Curve curve = curveOf({{1, 10}, {2, 20}, {3, 30}});
+    Curve curve = pointsCurve({{1, 10}, {2, 20}, {3, 30}});
     SequenceParameters p;
     p.fromRow = 5;  // given reversed
     p.toRow = 2;
@@ -301,7 +301,7 @@ TEST(CoordinateSequence, WritesTheChosenColumnAndGrowsTheCurve) {
 }
 
 TEST(CoordinateSequence, RefusesImpossibleRowsAndReportsClipping) {
-    Curve curve = curveOf({{1, 1}});
+    Curve curve = pointsCurve({{1, 1}});
     SequenceParameters p;
     p.ordinates = true;
     p.fromRow = 0;
@@ -324,7 +324,7 @@ TEST(CoordinateSequence, RefusesImpossibleRowsAndReportsClipping) {
 
 TEST(CoordinatePolar, AngleFollowsTheQuadrantRule) {
     const double pi = 3.141592653589793;
-    Curve curve = curveOf({{1, 1}, {-1, 1}, {-1, -1}, {-1, 0}, {0, 2}, {0, -3}, {0, 0}, {3, -4}});
+    Curve curve = pointsCurve({{1, 1}, {-1, 1}, {-1, -1}, {-1, 0}, {0, 2}, {0, -3}, {0, 0}, {3, -4}});
     cartesianToPolar(curve, false);
     // atan(1) = π/4; x < 0 adds π when y > 0 and subtracts π otherwise (y = 0 too);
     // x = 0 gives ±π/2, the origin -π/2. atan(-4/3) = -0.9272952180016122 (hand table).
@@ -339,16 +339,16 @@ TEST(CoordinatePolar, AngleFollowsTheQuadrantRule) {
 }
 
 TEST(CoordinatePolar, DegreesBothWays) {
-    Curve curve = curveOf({{1, 1}, {-1, std::sqrt(3.0)}});
+    Curve curve = pointsCurve({{1, 1}, {-1, std::sqrt(3.0)}});
     cartesianToPolar(curve, true);
     expectPoints(curve, {{45, std::sqrt(2.0)}, {120, 2}}, 1e-11);
 
-    Curve polar = curveOf({{90, 2}, {180, 1}, {-60, 4}});
+    Curve polar = pointsCurve({{90, 2}, {180, 1}, {-60, 4}});
     polarToCartesian(polar, true);
     // cos 90° = 0, sin 180° = 0 and (cos -60°, sin -60°) = (1/2, -√3/2).
     expectPoints(polar, {{0, 2}, {-1, 0}, {2, -2 * std::sqrt(3.0)}}, 1e-12);
 
-    Curve radians = curveOf({{3.141592653589793 / 2, 3}});
+    Curve radians = pointsCurve({{3.141592653589793 / 2, 3}});
     polarToCartesian(radians, false);
     expectPoints(radians, {{0, 3}}, 1e-12);
 }
@@ -422,7 +422,7 @@ TEST(CorrectionFunctions, RoundingToDecimalsOrToAStep) {
 }
 
 TEST(CorrectionTool, ReciprocalOfZeroIsLimitedAndReported) {
-    Curve curve = curveOf({{0, 4}, {2, 0}});
+    Curve curve = pointsCurve({{0, 4}, {2, 0}});
     const ToolResult r = applyCorrection(curve, Selection::all(Column::Y, 2), CorrectionOperation::YOfY,
                                          correction(CorrectionReciprocal, {0, 0, 0, 0, 0}));
     EXPECT_TRUE(r.changed);
@@ -434,13 +434,13 @@ TEST(CorrectionTool, ReciprocalOfZeroIsLimitedAndReported) {
 
 TEST(CorrectionTool, ImpossibleOperationsAreLimitedToo) {
     // ln of a negative number and 0/0 are non-numbers: limited to +1e35.
-    Curve curve = curveOf({{-1, 0}, {0, 0}});
+    Curve curve = pointsCurve({{-1, 0}, {0, 0}});
     const ToolResult r = applyCorrection(curve, Selection::rows(Column::X, 0, 0), CorrectionOperation::XOfX,
                                          correction(CorrectionLn, {1, 1, 0, 0, 0}));
     EXPECT_EQ(r.message.id, 231);
     expectPoints(curve, {{1e35, 0}, {0, 0}}, 0.0);
 
-    Curve divide = curveOf({{0, 0}});
+    Curve divide = pointsCurve({{0, 0}});
     EXPECT_EQ(applyCorrection(divide, Selection::all(Column::X, 1), CorrectionOperation::XOfX,
                               correction(CorrectionDivide, {0, 0, 0, 0, 0}))
                   .message.id,
@@ -463,7 +463,7 @@ TEST(CorrectionTool, SourceAndTargetColumnsOverTheSelectedRows) {
         {CorrectionOperation::YOfX, {{1, 10}, {2, 102}, {3, 103}, {4, 40}}},
     };
     for (const Case& c : cases) {
-        Curve curve = curveOf(points);
+        Curve curve = pointsCurve(points);
         const ToolResult r = applyCorrection(curve, middle, c.operation, addHundred);
         EXPECT_TRUE(r.message.empty());
         SCOPED_TRACE(static_cast<int>(c.operation));
@@ -472,7 +472,7 @@ TEST(CorrectionTool, SourceAndTargetColumnsOverTheSelectedRows) {
 }
 
 TEST(CorrectionTool, TinyResultsBecomeZeroWithoutAWarning) {
-    Curve curve = curveOf({{0, 1e-20}});
+    Curve curve = pointsCurve({{0, 1e-20}});
     const ToolResult r = applyCorrection(curve, Selection::all(Column::Y, 1), CorrectionOperation::YOfY,
                                          correction(CorrectionMultiply, {1e-20, 0, 0, 0, 0}));
     EXPECT_TRUE(r.message.empty());

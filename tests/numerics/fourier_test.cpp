@@ -22,7 +22,7 @@ using document::Curve;
 using document::Point;
 using std::numbers::pi;
 
-Curve curveOf(const std::vector<Point>& points, int harmonics) {
+Curve fourierCurve(const std::vector<Point>& points, int harmonics) {
     Curve curve;
     curve.treatment = KindFOU;
     curve.points = document::PointBuffer(points);
@@ -53,7 +53,7 @@ double numericCoefficient(const std::vector<Point>& p, int i, bool sine) {
 
 TEST(FourierFit, FourPointsByHand) {
     const std::vector<Point> p = {{0, 0}, {1, 1}, {2, 0}, {3, 1}};
-    Curve curve = curveOf(p, 1);
+    Curve curve = fourierCurve(p, 1);
     ASSERT_EQ(fourierFit(curve), 0);
     // T = 3; a0 = (0.5 + 0.5 + 0.5)/3.
     EXPECT_NEAR(curve.fit.omega, 2 * pi / 3, 1e-15);
@@ -75,7 +75,7 @@ TEST(FourierFit, SawtoothAgainstItsKnownSeries) {
     std::vector<Point> p;
     for (int k = count; k >= 0; --k) p.push_back({k * 2 * pi / count, k * 2 * pi / count});
     std::swap(p[10], p[500]);
-    Curve curve = curveOf(p, 10);
+    Curve curve = fourierCurve(p, 10);
     ASSERT_EQ(fourierFit(curve), 0);
     const auto sorted = curve.points.view();
     for (std::size_t i = 0; i + 1 < sorted.size(); ++i) ASSERT_LT(sorted[i].x, sorted[i + 1].x) << i;
@@ -102,7 +102,7 @@ TEST(FourierFit, SquareWaveWithExactJumpsAgainstItsKnownSeries) {
     std::vector<Point> p;
     for (int k = 0; k <= half; ++k) p.push_back({k * pi / half, 1});
     for (int k = half; k <= 2 * half; ++k) p.push_back({k * pi / half, -1});
-    Curve curve = curveOf(p, 50);
+    Curve curve = fourierCurve(p, 50);
     ASSERT_EQ(fourierFit(curve), 0);
     EXPECT_NEAR(curve.fit.fourierA0, 0.0, 1e-12);
     for (int n = 1; n <= 50; ++n) {
@@ -113,9 +113,9 @@ TEST(FourierFit, SquareWaveWithExactJumpsAgainstItsKnownSeries) {
 
 TEST(FourierFit, TrailingPointsAtTheLastXAreLeftOut) {
     const std::vector<Point> four = {{0, 0}, {1, 1}, {2, 0}, {3, 1}};
-    Curve reference = curveOf(four, 3);
+    Curve reference = fourierCurve(four, 3);
     ASSERT_EQ(fourierFit(reference), 0);
-    Curve trailing = curveOf({{0, 0}, {1, 1}, {2, 0}, {3, 1}, {3, 40}, {3, -7}}, 3);
+    Curve trailing = fourierCurve({{0, 0}, {1, 1}, {2, 0}, {3, 1}, {3, 40}, {3, -7}}, 3);
     ASSERT_EQ(fourierFit(trailing), 0);
     EXPECT_EQ(trailing.fit, reference.fit);
     EXPECT_EQ(trailing.pointCount(), 6);
@@ -130,7 +130,7 @@ TEST(FourierFit, TooFewPointsRefusedAfterTheSort) {
         {{5, 0}, {5, 1}, {5, 2}, {5, 3}, {5, 4}},  // one x only
     };
     for (const auto& points : cases) {
-        Curve curve = curveOf(points, 5);
+        Curve curve = fourierCurve(points, 5);
         curve.fit.omega = 3.5;
         const document::FitResult before = curve.fit;
         EXPECT_EQ(fourierFit(curve), base::MsgFourierTooFewPoints) << points.size();
@@ -143,7 +143,7 @@ TEST(FourierFit, TooFewPointsRefusedAfterTheSort) {
 }
 
 TEST(FourierFit, NoHarmonicsComputesOnlyTheMeanAndOmega) {
-    Curve curve = curveOf({{0, 0}, {1, 1}, {2, 0}, {4, 2}}, 0);
+    Curve curve = fourierCurve({{0, 0}, {1, 1}, {2, 0}, {4, 2}}, 0);
     curve.fit.coefficient[1] = 9;
     curve.fit.linearCoefficient[1] = 8;
     ASSERT_EQ(fourierFit(curve), 0);
@@ -156,7 +156,7 @@ TEST(FourierFit, NoHarmonicsComputesOnlyTheMeanAndOmega) {
 }
 
 TEST(FourierFit, ConstantCurveHasNoHarmonicAndKeepsOmega) {
-    Curve curve = curveOf({{0, 2.5}, {1, 2.5}, {3, 2.5}, {4, 2.5}}, 12);
+    Curve curve = fourierCurve({{0, 2.5}, {1, 2.5}, {3, 2.5}, {4, 2.5}}, 12);
     curve.fit.omega = 7;
     curve.fit.coefficient[3] = 1;
     curve.fit.linearCoefficient[50] = 1;
@@ -172,16 +172,16 @@ TEST(FourierFit, ConstantCurveHasNoHarmonicAndKeepsOmega) {
 
 TEST(FourierFit, HarmonicCountOutOfRangeIsBroughtIntoRange) {
     // A damaged record must not write past the 50 harmonic slots.
-    Curve many = curveOf({{0, 0}, {1, 1}, {2, 0}, {3, 1}}, 500);
+    Curve many = fourierCurve({{0, 0}, {1, 1}, {2, 0}, {3, 1}}, 500);
     ASSERT_EQ(fourierFit(many), 0);
     EXPECT_EQ(many.fit.harmonicCount, 50);
-    Curve negative = curveOf({{0, 0}, {1, 1}, {2, 0}, {3, 1}}, -4);
+    Curve negative = fourierCurve({{0, 0}, {1, 1}, {2, 0}, {3, 1}}, -4);
     ASSERT_EQ(fourierFit(negative), 0);
     EXPECT_EQ(negative.fit.harmonicCount, 0);
 }
 
 TEST(FourierFit, ValuesBeyondTheNumericRangeAreAMathError) {
-    Curve curve = curveOf({{0, 0}, {1, 1e300}, {2, -1e300}, {3, 1e300}}, 2);
+    Curve curve = fourierCurve({{0, 0}, {1, 1e300}, {2, -1e300}, {3, 1e300}}, 2);
     const document::FitResult before = curve.fit;
     EXPECT_EQ(fourierFit(curve), base::MsgFourierMathError);
     EXPECT_EQ(curve.fit, before);
@@ -191,7 +191,7 @@ class Spectrum : public ::testing::Test {
 protected:
     void SetUp() override {
         diagram.displayMode = 1;
-        Curve source = curveOf({{0, 0}, {1, 1}, {2, 0}, {3, 1}}, 6);
+        Curve source = fourierCurve({{0, 0}, {1, 1}, {2, 0}, {3, 1}}, 6);
         source.title = "Signal";
         source.function.expression = "y=sin(x)";
         source.function.functionId = 3;

@@ -8,17 +8,12 @@
 
 #include "numerics/fit_kind.h"
 #include "numerics/solve.h"
+#include "numerics/model_curve.h"
 
 namespace ordinax::numerics {
 namespace {
 
-document::Curve modelCurve(int kind, std::vector<double> a, std::vector<double> fixed = {}) {
-    document::Curve curve;
-    curve.treatment = kind;
-    for (std::size_t i = 0; i < a.size(); ++i) curve.fit.coefficient[i] = a[i];
-    for (std::size_t i = 0; i < fixed.size(); ++i) curve.fit.stats[i] = fixed[i];
-    return curve;
-}
+using fixtures::modelCurve;
 
 constexpr ScanRange Wide{-10, 10};
 const double E = std::exp(1.0);

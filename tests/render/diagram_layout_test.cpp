@@ -14,9 +14,12 @@
 #include "document/diagram.h"
 #include "render/diagram_renderer.h"
 #include "render/recording_device.h"
+#include "render/label_fixture.h"
 
 namespace ordinax::render {
 namespace {
+
+using fixtures::setLabel;
 
 using document::Diagram;
 using document::PaintStyle;
@@ -45,11 +48,6 @@ RenderRequest printRequest(DevRect page) {
     request.output.printing = true;
     request.output.pageRect = page;
     return request;
-}
-
-void setLabel(Diagram& diagram, int slot, int placement, const std::string& text) {
-    diagram.labels[static_cast<std::size_t>(slot)].placement = placement;
-    diagram.labels[static_cast<std::size_t>(slot)].text = text;
 }
 
 RenderResult draw(RecordingDevice& device, const Diagram& diagram, DevRect page) {

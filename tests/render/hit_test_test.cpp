@@ -11,16 +11,14 @@
 #include "render/diagram_renderer.h"
 #include "render/recording_device.h"
 #include "render/tags.h"
+#include "render/label_fixture.h"
 
 namespace ordinax::render {
 namespace {
 
-using document::Diagram;
+using fixtures::setLabel;
 
-void setLabel(Diagram& diagram, int slot, int placement, const std::string& text) {
-    diagram.labels[static_cast<std::size_t>(slot)].placement = placement;
-    diagram.labels[static_cast<std::size_t>(slot)].text = text;
-}
+using document::Diagram;
 
 // A hand-made layout, independent of the layout code: plot {100,100}-{500,400},
 // lower X band below it, left Y band beside it, a title above, a legend box

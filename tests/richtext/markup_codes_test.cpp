@@ -7,23 +7,12 @@
 #include <string>
 
 #include "richtext/markup_codes.h"
+#include "richtext/markup_text.h"
 
 namespace ordinax::richtext {
 namespace {
 
-// The tests write "¶" in UTF-8; markup holds the single byte 0xB6.
-std::string m(std::string_view utf8) {
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if (utf8[i] == '\xC2' && i + 1 < utf8.size() && utf8[i + 1] == '\xB6') {
-            out += MarkupEscape;
-            ++i;
-        } else {
-            out += utf8[i];
-        }
-    }
-    return out;
-}
+using fixtures::m;
 
 // The tokens of a text, written compactly: T(text) C(letter[n]) Tab LF.
 std::string tokens(std::string_view text, int maxLines = MaxMarkupLines) {

@@ -19,23 +19,12 @@
 #include "richtext/rtf_plain_text.h"
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
+#include "richtext/markup_text.h"
 
 namespace ordinax::richtext {
 namespace {
 
-// The tests write "¶" in UTF-8; markup holds the single byte 0xB6.
-std::string m(std::string_view utf8) {
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if (utf8[i] == '\xC2' && i + 1 < utf8.size() && utf8[i + 1] == '\xB6') {
-            out += MarkupEscape;
-            ++i;
-        } else {
-            out += utf8[i];
-        }
-    }
-    return out;
-}
+using fixtures::m;
 
 // Arial, 16 pixels high: 12 points on a 96 dpi screen, so "\fs24".
 base::LogFont arial() {

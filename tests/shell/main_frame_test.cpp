@@ -30,7 +30,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const QString kDemo = QStringLiteral(ORDINAX_SOURCE_DIR "/examples/demo.orx");
+using test::kDemo;
 
 class FrameTest : public ::testing::Test {
 protected:

@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kDemo = std::string(ORDINAX_SOURCE_DIR) + "/examples/demo.orx";
+const std::string kDemoPath = std::string(ORDINAX_SOURCE_DIR) + "/examples/demo.orx";
 
 class DocTest : public ::testing::Test {
 protected:
@@ -38,7 +38,7 @@ TEST_F(DocTest, ModifiedFollowsChangesButNotTheDisplayMode) {
 }
 
 TEST_F(DocTest, OpenShowsTheDiagramClearsHistoryAndFailureKeepsTheOldOne) {
-    ASSERT_TRUE(doc.openDiagram(kDemo).empty());
+    ASSERT_TRUE(doc.openDiagram(kDemoPath).empty());
     EXPECT_GE(doc.diagram().displayMode, 1);
     EXPECT_LE(doc.diagram().displayMode, 3);
     EXPECT_EQ(doc.selectedCurve(), doc.diagram().curveCount() == 1 ? 0 : -1);
@@ -52,12 +52,12 @@ TEST_F(DocTest, OpenShowsTheDiagramClearsHistoryAndFailureKeepsTheOldOne) {
     const base::Message failed = doc.openDiagram(damaged.string());
     EXPECT_EQ(failed.id, base::MsgFormatIncompatible);
     EXPECT_EQ(doc.diagram(), opened);
-    EXPECT_EQ(doc.path(), kDemo);
+    EXPECT_EQ(doc.path(), kDemoPath);
 }
 
 TEST_F(DocTest, UndoAndRedoWalkTheChanges) {
     // A diagram without curves records no step for presentation changes: use one with curves.
-    ASSERT_TRUE(doc.openDiagram(kDemo).empty());
+    ASSERT_TRUE(doc.openDiagram(kDemoPath).empty());
     ASSERT_GT(doc.diagram().curveCount(), 0);
     const double before = doc.diagram().size[1];
     doc.beginChange();
@@ -76,9 +76,9 @@ TEST_F(DocTest, UndoAndRedoWalkTheChanges) {
 }
 
 TEST_F(DocTest, RestoredRecoveryIsModifiedUnderItsOriginalPath) {
-    ASSERT_TRUE(doc.openDiagram(kDemo).empty());
+    ASSERT_TRUE(doc.openDiagram(kDemoPath).empty());
     const fs::path copy = scratch.path() / "copie.orx";
-    fs::copy_file(kDemo, copy);
+    fs::copy_file(kDemoPath, copy);
     COrdinaxDoc other(document::factoryDiagramDefaults(), scratch.path().string());
     ASSERT_TRUE(other.restoreRecovery(copy.string(), "/ailleurs/mesures.orx").empty());
     EXPECT_TRUE(other.isModified());

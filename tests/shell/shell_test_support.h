@@ -19,6 +19,9 @@
 
 namespace ordinax::shell::test {
 
+// The example diagram of the repository.
+inline const QString kDemo = QStringLiteral(ORDINAX_SOURCE_DIR "/examples/demo.orx");
+
 // Widgets need a QApplication; gtest_main makes none.
 class WidgetsEnvironment : public ::testing::Environment {
 public:

@@ -20,7 +20,7 @@
 namespace ordinax::shell {
 namespace {
 
-const QString kDemo = QStringLiteral(ORDINAX_SOURCE_DIR "/examples/demo.orx");
+using test::kDemo;
 
 class ViewTest : public ::testing::Test {
 protected:

@@ -13,7 +13,7 @@ using document::Point;
 
 const UnitDef Celsius = makeUnit({{.symbol = "\xB0" "C", .dimension = Temperature, .offset = 273.15}});
 const UnitDef Kelvin = makeUnit({{.symbol = "K", .dimension = Temperature}});
-const UnitDef Metre = makeUnit({{.symbol = "m", .dimension = Length}});
+const UnitDef MetreUnit = makeUnit({{.symbol = "m", .dimension = Length}});
 
 class AxisUnitChangeTest : public ::testing::Test {
 protected:
@@ -60,10 +60,10 @@ TEST_F(AxisUnitChangeTest, WhatCountsAsAChange) {
     EXPECT_FALSE(describeAxisUnitChange(Kelvin, Kelvin).changed);
     // "1 * m" and "m" are the same unit once the neutral factor is gone.
     const UnitDef oneMetre = makeUnit({{.symbol = "1"}, {.symbol = "m", .dimension = Length}});
-    const AxisUnitChange same = describeAxisUnitChange(Metre, oneMetre);
+    const AxisUnitChange same = describeAxisUnitChange(MetreUnit, oneMetre);
     EXPECT_FALSE(same.changed);
-    EXPECT_EQ(same.newUnit, Metre);
-    const AxisUnitChange incoherent = describeAxisUnitChange(Kelvin, Metre);
+    EXPECT_EQ(same.newUnit, MetreUnit);
+    const AxisUnitChange incoherent = describeAxisUnitChange(Kelvin, MetreUnit);
     EXPECT_TRUE(incoherent.changed);
     EXPECT_FALSE(incoherent.coherent);
 }
