@@ -116,34 +116,19 @@ int runSolve(const CalculusOptions& o) {
     return writeJson(out, {}, o.compact);
 }
 
-// One command with the options every calculus command has.
-CLI::App* addCalculusCommand(CLI::App& app, int& status, const char* name, const char* description,
-                             int (*run)(const CalculusOptions&), std::shared_ptr<CalculusOptions>& options) {
-    CLI::App* command = addCommand(app, status, name, description, run, options);
-    command->add_option("FICHIER", options->input, "Fichier diagramme à lire (toutes générations)")
-        ->required()
-        ->type_name("FICHIER");
-    command->add_option("--curve", options->curve, "Numéro de la courbe (depuis 0)")
-        ->required()
-        ->type_name("N")
-        ->check(CLI::NonNegativeNumber);
-    command->add_flag("--compact", options->compact, "JSON compact, sans indentation");
-    return command;
-}
-
 }  // namespace
 
 void addCalculusCommands(CLI::App& app, int& status) {
     std::shared_ptr<CalculusOptions> options;
 
-    CLI::App* derive = addCalculusCommand(app, status, "derive",
+    CLI::App* derive = addCurveCommand(app, status, "derive",
                                           "Ajoute la courbe dérivée d'une courbe et affiche ses points", runDerive,
                                           options);
     derive->add_option("-o,--output", options->output, "Fichier diagramme (.orx) à écrire")
         ->required()
         ->type_name("FICHIER");
 
-    CLI::App* integrate = addCalculusCommand(
+    CLI::App* integrate = addCurveCommand(
         app, status, "integrate",
         "Surface (intégrale) et longueur de la courbe entre deux bornes (null : non disponible, \"error\" : erreur)",
         runIntegrate, options);
@@ -154,7 +139,7 @@ void addCalculusCommands(CLI::App& app, int& status) {
         ->type_name("B")
         ->check(numberText());
 
-    CLI::App* solve = addCalculusCommand(app, status, "solve",
+    CLI::App* solve = addCurveCommand(app, status, "solve",
                                          "Valeurs x = f(y) du modèle ajusté d'une courbe (6 au plus)", runSolve,
                                          options);
     solve->add_option("--y", options->y, "Ordonnée y")->required()->type_name("Y")->check(numberText());

@@ -264,6 +264,18 @@ std::string programDataPath(std::string_view name) {
     return beside.string();
 }
 
+CLI::Option* addInputArgument(CLI::App& command, std::string& input) {
+    return command.add_option("FICHIER", input, "Fichier diagramme à lire (toutes générations)")
+        ->required()
+        ->type_name("FICHIER");
+}
+
+CLI::Option* addCurveOption(CLI::App& command, int& curve) {
+    return command.add_option("--curve", curve, "Numéro de la courbe (depuis 0)")
+        ->type_name("N")
+        ->check(CLI::NonNegativeNumber);
+}
+
 void prepareApp(CLI::App& app) {
     app.set_help_flag("-h,--help", "Affiche cette aide et quitte");
     translateHelpLabels(app);

@@ -111,6 +111,24 @@ CLI::App* addCommand(CLI::App& app, int& status, const char* name, const char* d
     return command;
 }
 
+// The diagram file argument of the commands that read one (required).
+CLI::Option* addInputArgument(CLI::App& command, std::string& input);
+
+// The --curve option of the commands that work on one curve.
+CLI::Option* addCurveOption(CLI::App& command, int& curve);
+
+// A command on one curve of a diagram file: its FICHIER argument, --curve
+// (both required) and --compact; Options has input, curve and compact.
+template <typename Options>
+CLI::App* addCurveCommand(CLI::App& app, int& status, const char* name, const char* description,
+                          int (*run)(const Options&), std::shared_ptr<Options>& options) {
+    CLI::App* command = addCommand(app, status, name, description, run, options);
+    addInputArgument(*command, options->input);
+    addCurveOption(*command, options->curve)->required();
+    command->add_flag("--compact", options->compact, "JSON compact, sans indentation");
+    return command;
+}
+
 // Parses the command line and runs the chosen command; returns the exit status
 // (help 0, usage errors 2, otherwise the command's own status).
 int runApp(CLI::App& app, int argc, char** argv, const int& status);

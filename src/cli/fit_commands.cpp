@@ -209,27 +209,12 @@ CLI::Validator modelCode() {
         "", "modèle");
 }
 
-// One command with the options every regression command has.
-CLI::App* addFitCommand(CLI::App& app, int& status, const char* name, const char* description,
-                        int (*run)(const FitCommandOptions&), std::shared_ptr<FitCommandOptions>& options) {
-    CLI::App* command = addCommand(app, status, name, description, run, options);
-    command->add_option("FICHIER", options->input, "Fichier diagramme à lire (toutes générations)")
-        ->required()
-        ->type_name("FICHIER");
-    command->add_option("--curve", options->curve, "Numéro de la courbe (depuis 0)")
-        ->required()
-        ->type_name("N")
-        ->check(CLI::NonNegativeNumber);
-    command->add_flag("--compact", options->compact, "JSON compact, sans indentation");
-    return command;
-}
-
 }  // namespace
 
 void addFitCommands(CLI::App& app, int& status) {
     std::shared_ptr<FitCommandOptions> options;
 
-    CLI::App* fit = addFitCommand(app, status, "fit",
+    CLI::App* fit = addCurveCommand(app, status, "fit",
                                "Ajuste un modèle de régression à une courbe et affiche ses coefficients et "
                                "statistiques",
                                runFit, options);
@@ -252,19 +237,19 @@ void addFitCommands(CLI::App& app, int& status) {
                     "Fichier de la note de calcul : .txt (texte balisé), .rtf (traitement de texte) ou .csv (tableur)")
         ->type_name("FICHIER");
 
-    addFitCommand(app, status, "rank",
+    addCurveCommand(app, status, "rank",
                "Compare tous les modèles de régression sur une courbe, le meilleur coefficient de détermination "
                "en premier",
                runRank, options);
 
-    CLI::App* residuals = addFitCommand(app, status, "residuals",
+    CLI::App* residuals = addCurveCommand(app, status, "residuals",
                                      "Ajoute la courbe des résiduels d'une courbe ajustée et affiche ses points",
                                      runResiduals, options);
     residuals->add_option("-o,--output", options->output, "Fichier diagramme (.orx) à écrire")
         ->required()
         ->type_name("FICHIER");
 
-    CLI::App* value = addFitCommand(app, status, "value",
+    CLI::App* value = addCurveCommand(app, status, "value",
                                  "Valeur y = f(x) du modèle ajusté d'une courbe (null sans modèle ou en cas "
                                  "d'erreur mathématique)",
                                  runValue, options);

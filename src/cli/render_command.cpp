@@ -208,9 +208,7 @@ void addRenderCommand(CLI::App& app, int& status) {
                                    "Dessine un diagramme dans une image PNG, SVG ou PDF, comme à l'écran ou à "
                                    "l'impression",
                                    runRender, options);
-    command->add_option("FICHIER", options->input, "Fichier diagramme à lire (toutes générations)")
-        ->required()
-        ->type_name("FICHIER");
+    addInputArgument(*command, options->input);
     command->add_option("-o,--output", options->output, "Image à écrire : .png, .svg ou .pdf")
         ->required()
         ->type_name("SORTIE");

@@ -177,13 +177,8 @@ void addReportCommand(CLI::App& app, int& status) {
                                    "Note de calcul d'une courbe ajustée ou analysée en série de Fourier (le "
                                    "traitement de la courbe est recalculé d'abord)",
                                    runReport, options);
-    command->add_option("FICHIER", options->input, "Fichier diagramme à lire (toutes générations)")
-        ->required()
-        ->type_name("FICHIER");
-    command->add_option("--curve", options->curve, "Numéro de la courbe (depuis 0)")
-        ->required()
-        ->type_name("N")
-        ->check(CLI::NonNegativeNumber);
+    addInputArgument(*command, options->input);
+    addCurveOption(*command, options->curve)->required();
     command->add_option("-o,--output", options->output,
                         "Fichier de la note : .txt (texte balisé), .rtf (traitement de texte), .csv (tableur) ou "
                         ".pdf (note imprimée, toutes les pages) ; sans -o, le texte est affiché en JSON")

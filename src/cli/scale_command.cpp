@@ -81,9 +81,7 @@ void addScaleCommand(CLI::App& app, int& status) {
     CLI::App* command = addCommand(app, status, "scales",
                                    "Affiche les quatre échelles d'un diagramme et les textes de leurs graduations",
                                    runScales, options);
-    command->add_option("FICHIER", options->input, "Fichier diagramme à lire (toutes générations)")
-        ->required()
-        ->type_name("FICHIER");
+    addInputArgument(*command, options->input);
     command->add_flag("--auto", options->automatic,
                       "Échelles automatiques sur l'ensemble des courbes avant l'affichage");
     command->add_flag("--compact", options->compact, "JSON compact, sans indentation");

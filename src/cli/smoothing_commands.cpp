@@ -183,20 +183,6 @@ CLI::Validator kindText() {
         "JPP|BSP|SPC|BEZ", "lissage");
 }
 
-CLI::App* addCurveCommand(CLI::App& app, int& status, const char* name, const char* description,
-                          int (*run)(const SmoothingOptions&), std::shared_ptr<SmoothingOptions>& options) {
-    CLI::App* command = addCommand(app, status, name, description, run, options);
-    command->add_option("FICHIER", options->input, "Fichier diagramme à lire (toutes générations)")
-        ->required()
-        ->type_name("FICHIER");
-    command->add_option("--curve", options->curve, "Numéro de la courbe (depuis 0)")
-        ->required()
-        ->type_name("N")
-        ->check(CLI::NonNegativeNumber);
-    command->add_flag("--compact", options->compact, "JSON compact, sans indentation");
-    return command;
-}
-
 void addHarmonicsOption(CLI::App& command, SmoothingOptions& options, const char* description) {
     command.add_option("--harmonics", options.harmonics, description)
         ->type_name("H")

@@ -228,9 +228,7 @@ void addUnitsCommand(CLI::App& app, int& status) {
         ->type_name("TEXTE");
     command->add_flag("--symbol", options->symbol, "Cherche dans les symboles plutôt que dans les noms");
     command->add_flag("--whole-word", options->wholeWord, "Mot entier : le texte doit être égal, pas seulement contenu");
-    command->add_option("--curve", options->curve, "Numéro de la courbe (depuis 0)")
-        ->type_name("N")
-        ->check(CLI::NonNegativeNumber);
+    addCurveOption(*command, options->curve);
     command->add_option("--axis", options->axis, "Axe : x ou y")->type_name("x|y")->check(CLI::IsMember({"x", "y"}));
     command->add_option("--set", options->unit,
                         "Unité : nom ou symbole de la base (« kilomètre par heure », « km/h »), ou produit de "
