@@ -155,6 +155,18 @@ base::Message errorMessage(std::string text) {
     return base::Message{0, base::Heading::Error, std::move(text)};
 }
 
+bool openOrReport(const std::string& path, const settings::Preferences& preferences, document::Diagram& diagram,
+                  std::string* format) {
+    const document::ReadResult read = document::openDiagramFile(path, preferences.diagram, diagram);
+    if (!read.ok) {
+        reportFailure(read.message.empty() ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
+                                           : read.message);
+        return false;
+    }
+    if (format) *format = read.format;
+    return true;
+}
+
 std::optional<OpenedCurve> openCurve(const SettingsChoice& choice, const std::string& input, int curve) {
     base::Message error;
     std::optional<settings::Preferences> preferences = loadPreferences(choice, error);
@@ -163,12 +175,7 @@ std::optional<OpenedCurve> openCurve(const SettingsChoice& choice, const std::st
         return std::nullopt;
     }
     OpenedCurve opened{std::move(*preferences), {}};
-    const document::ReadResult read = document::openDiagramFile(input, opened.preferences.diagram, opened.diagram);
-    if (!read.ok) {
-        reportFailure(read.message.empty() ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
-                                           : read.message);
-        return std::nullopt;
-    }
+    if (!openOrReport(input, opened.preferences, opened.diagram)) return std::nullopt;
     if (curve < 0 || curve >= opened.diagram.curveCount()) {
         reportFailure(errorMessage("La courbe " + std::to_string(curve) + " n'existe pas dans ce diagramme."));
         return std::nullopt;

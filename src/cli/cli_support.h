@@ -36,6 +36,11 @@ void addSettingsOptions(CLI::App& command, SettingsChoice& choice);
 // named by --settings cannot be read.
 std::optional<settings::Preferences> loadPreferences(const SettingsChoice& choice, base::Message& error);
 
+// Opens a diagram file of any supported generation (its format read into
+// `format` when given); reports the failure and returns false.
+bool openOrReport(const std::string& path, const settings::Preferences& preferences, document::Diagram& diagram,
+                  std::string* format = nullptr);
+
 // A diagram read for a command that works on one curve, with the
 // preferences it was read with.
 struct OpenedCurve {

@@ -24,20 +24,6 @@ struct DocumentOptions {
     bool compact = false;
 };
 
-// Opens a diagram file of any supported generation; reports the failure.
-bool openOrReport(const std::string& path, const settings::Preferences& preferences, Diagram& diagram,
-                  std::string& format) {
-    const document::ReadResult read = document::openDiagramFile(path, preferences.diagram, diagram);
-    if (!read.ok) {
-        reportFailure(read.message.empty()
-                          ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
-                          : read.message);
-        return false;
-    }
-    format = read.format;
-    return true;
-}
-
 // Saves with the application's routine (curve compaction included).
 int saveOrReport(Diagram& diagram, const std::string& path) {
     const document::SaveResult saved = document::saveDiagram(diagram, path, saveDateText());
@@ -72,7 +58,7 @@ int runInfo(const DocumentOptions& options) {
     if (!preferences) return reportFailure(error);
     Diagram diagram;
     std::string format;
-    if (!openOrReport(options.input, *preferences, diagram, format)) return ExitFailure;
+    if (!openOrReport(options.input, *preferences, diagram, &format)) return ExitFailure;
     Json curves = Json::array();
     for (const document::Curve& curve : diagram.curves) curves.push_back(curveSummary(curve));
     Json out = Json::object();
@@ -88,7 +74,7 @@ int runDump(const DocumentOptions& options) {
     if (!preferences) return reportFailure(error);
     Diagram diagram;
     std::string format;
-    if (!openOrReport(options.input, *preferences, diagram, format)) return ExitFailure;
+    if (!openOrReport(options.input, *preferences, diagram, &format)) return ExitFailure;
     return writeJson(diagramToJson(diagram, format), options.output, options.compact);
 }
 
@@ -111,7 +97,7 @@ int runConvert(const DocumentOptions& options) {
     if (!preferences) return reportFailure(error);
     Diagram diagram;
     std::string format;
-    if (!openOrReport(options.input, *preferences, diagram, format)) return ExitFailure;
+    if (!openOrReport(options.input, *preferences, diagram, &format)) return ExitFailure;
     return saveOrReport(diagram, options.output);
 }
 

@@ -189,15 +189,6 @@ Json procedureToJson(const ConversionProcedure& p) {
 // ---------------------------------------------------------------------------
 // Shared steps.
 
-// Opens a diagram file of any supported generation; reports the failure.
-bool openOrReport(const std::string& path, const settings::Preferences& preferences, Diagram& diagram) {
-    const document::ReadResult read = document::openDiagramFile(path, preferences.diagram, diagram);
-    if (read.ok) return true;
-    reportFailure(read.message.empty() ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
-                                       : read.message);
-    return false;
-}
-
 bool curveExists(const Diagram& diagram, int curve) {
     if (curve >= 0 && curve < diagram.curveCount()) return true;
     reportFailure(errorMessage("La courbe " + std::to_string(curve) + " n'existe pas dans ce diagramme."));

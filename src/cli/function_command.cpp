@@ -155,10 +155,7 @@ int runFunction(const FunctionOptions& o) {
     if (o.input.empty()) {
         document::resetDiagram(diagram, preferences->diagram);
     } else {
-        const document::ReadResult read = document::openDiagramFile(o.input, preferences->diagram, diagram);
-        if (!read.ok)
-            return reportFailure(read.message.empty() ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
-                                                      : read.message);
+        if (!openOrReport(o.input, *preferences, diagram)) return ExitFailure;
     }
 
     int current = 0;

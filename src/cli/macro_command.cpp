@@ -51,11 +51,7 @@ int runMacro(MacroOptions options) {
     if (!preferences) return reportFailure(error);
 
     document::Diagram diagram;
-    const document::ReadResult read = document::openDiagramFile(options.input, preferences->diagram, diagram);
-    if (!read.ok)
-        return reportFailure(read.message.empty()
-                                 ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
-                                 : read.message);
+    if (!openOrReport(options.input, *preferences, diagram)) return ExitFailure;
 
     settings::MacroInputs inputs;
     inputs.attributes = options.attributes;

@@ -175,10 +175,7 @@ int runRender(const RenderCommandOptions& o) {
     std::optional<settings::Preferences> preferences = loadPreferences(o.settings, error);
     if (!preferences) return reportFailure(error);
     document::Diagram diagram;
-    const document::ReadResult read = document::openDiagramFile(o.input, preferences->diagram, diagram);
-    if (!read.ok)
-        return reportFailure(read.message.empty() ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
-                                                  : read.message);
+    if (!openOrReport(o.input, *preferences, diagram)) return ExitFailure;
 
     const bool pageMode = o.mode == "page";
     const Sheet sheet = sheetOf(diagram);

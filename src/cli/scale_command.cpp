@@ -45,10 +45,7 @@ int runScales(const ScaleCommandOptions& o) {
     std::optional<settings::Preferences> preferences = loadPreferences(o.settings, error);
     if (!preferences) return reportFailure(error);
     document::Diagram diagram;
-    const document::ReadResult read = document::openDiagramFile(o.input, preferences->diagram, diagram);
-    if (!read.ok)
-        return reportFailure(read.message.empty() ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
-                                                  : read.message);
+    if (!openOrReport(o.input, *preferences, diagram)) return ExitFailure;
     if (o.automatic) render::autoScalesAllCurves(diagram);
     // Labels do not depend on the plot's size: any rectangle places them.
     const render::PlotMapping mapping = render::makePlotMapping(diagram.scales, render::DevRect{0, 0, 1000, 1000});

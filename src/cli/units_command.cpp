@@ -160,10 +160,7 @@ int runSet(const UnitsOptions& o) {
     std::optional<settings::Preferences> preferences = loadPreferences(o.settings, error);
     if (!preferences) return reportFailure(error);
     document::Diagram diagram;
-    const document::ReadResult read = document::openDiagramFile(o.input, preferences->diagram, diagram);
-    if (!read.ok)
-        return reportFailure(read.message.empty() ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
-                                                  : read.message);
+    if (!openOrReport(o.input, *preferences, diagram)) return ExitFailure;
     if (o.curve >= diagram.curveCount())
         return reportFailure(errorMessage("La courbe " + std::to_string(o.curve) + " n'existe pas dans ce diagramme."));
     const std::optional<UnitDatabase> db = databaseOrReport();
