@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_process.h"
+#include "cli/command_fixture.h"
 
 namespace ordinax::cli::test {
 namespace {
@@ -19,25 +20,8 @@ using Json = nlohmann::ordered_json;
 
 constexpr double Tight = 1e-12;
 
-class CalculusCommands : public ::testing::Test {
+class CalculusCommands : public CommandTest {
 protected:
-    RunResult run(std::vector<std::string> args) {
-        args.push_back("--factory");
-        return runCli(args, folder_.path());
-    }
-    std::string file(const std::string& name) const { return folder_.file(name); }
-
-    void build(const std::string& json, const std::string& orx) {
-        writeFile(file(orx + ".json"), json);
-        const RunResult r = run({"build", orx + ".json", "-o", orx});
-        ASSERT_EQ(r.status, 0) << r.err;
-    }
-
-    // One curve with these points (a JSON array text) and optional fields.
-    void buildCurve(const std::string& points, const std::string& orx, const std::string& extra = {}) {
-        build(R"({"curves": [{"title": "Mesures", )" + extra + R"("points": )" + points + "}]}", orx);
-    }
-
     // The "treatment" and "fit" fields of a curve fitted with coefficients `a`.
     static std::string fitted(const std::string& model, const std::vector<double>& a) {
         Json fit = Json::object();
@@ -53,8 +37,6 @@ protected:
         EXPECT_EQ(r.err, "");
         return r.status == 0 ? Json::parse(r.out) : Json();
     }
-
-    TempFolder folder_;
 };
 
 TEST_F(CalculusCommands, DeriveAddsTheSortedSlopes) {

@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_process.h"
+#include "cli/command_fixture.h"
 
 namespace ordinax::cli::test {
 namespace {
@@ -27,26 +28,8 @@ std::string fitRefusal(const std::string& reason) {
     return "ERREUR\n\nLe calcul de la régression a été interrompu !\n\n\"" + reason + "\".\n";
 }
 
-class FitCommands : public ::testing::Test {
+class FitCommands : public CommandTest {
 protected:
-    RunResult run(std::vector<std::string> args) {
-        args.push_back("--factory");
-        return runCli(args, folder_.path());
-    }
-    std::string file(const std::string& name) const { return folder_.file(name); }
-
-    // Writes `json` and builds it into `orx`.
-    void build(const std::string& json, const std::string& orx) {
-        writeFile(file(orx + ".json"), json);
-        const RunResult r = run({"build", orx + ".json", "-o", orx});
-        ASSERT_EQ(r.status, 0) << r.err;
-    }
-
-    // A diagram of one curve with these points (a JSON array text).
-    void buildCurve(const std::string& points, const std::string& orx, const std::string& extra = {}) {
-        build(R"({"curves": [{"title": "Mesures", )" + extra + R"("points": )" + points + "}]}", orx);
-    }
-
     Json runJson(const std::vector<std::string>& args) {
         const RunResult r = run(args);
         EXPECT_EQ(r.status, 0) << r.err;
@@ -58,8 +41,6 @@ protected:
         const Json dump = runJson({"dump", orx});
         return dump.is_object() ? dump["curves"][static_cast<std::size_t>(curve)] : Json();
     }
-
-    TempFolder folder_;
 };
 
 void expectNumbers(const Json& actual, const std::vector<double>& expected, const char* what) {

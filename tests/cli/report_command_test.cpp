@@ -10,26 +10,15 @@
 
 #include "base/encoding.h"
 #include "cli/cli_process.h"
+#include "cli/command_fixture.h"
 
 namespace ordinax::cli::test {
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-class ReportCommand : public ::testing::Test {
+class ReportCommand : public CommandTest {
 protected:
-    RunResult run(std::vector<std::string> args) {
-        args.push_back("--factory");
-        return runCli(args, folder_.path());
-    }
-    std::string file(const std::string& name) const { return folder_.file(name); }
-
-    void buildCurve(const std::string& points, const std::string& orx, const std::string& extra = {}) {
-        writeFile(file(orx + ".json"), R"({"curves": [{"title": "Mesures", )" + extra + R"("points": )" + points + "}]}");
-        const RunResult r = run({"build", orx + ".json", "-o", orx});
-        ASSERT_EQ(r.status, 0) << r.err;
-    }
-
     // The report printed by `report` (a JSON string, UTF-8).
     std::string reportText(const std::string& orx) {
         const RunResult r = run({"report", orx, "--curve", "0"});
@@ -37,8 +26,6 @@ protected:
         EXPECT_EQ(r.err, "");
         return r.status == 0 ? Json::parse(r.out).get<std::string>() : std::string();
     }
-
-    TempFolder folder_;
 };
 
 // y = 1 + 2x exactly: the least-squares line is a0 = 1, a1 = 2.

@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_process.h"
+#include "cli/command_fixture.h"
 
 namespace ordinax::cli::test {
 namespace {
@@ -17,30 +18,14 @@ namespace {
 using Json = nlohmann::ordered_json;
 using std::numbers::pi;
 
-class SmoothingCommands : public ::testing::Test {
+class SmoothingCommands : public CommandTest {
 protected:
-    RunResult run(std::vector<std::string> args) {
-        args.push_back("--factory");
-        return runCli(args, folder_.path());
-    }
-    std::string file(const std::string& name) const { return folder_.file(name); }
-
-    // A diagram of one curve titled "Mesures" with these points (a JSON array
-    // text) and extra fields.
-    void buildCurve(const std::string& points, const std::string& orx, const std::string& extra = {}) {
-        writeFile(file(orx + ".json"), R"({"curves": [{"title": "Mesures", )" + extra + R"("points": )" + points + "}]}");
-        const RunResult r = run({"build", orx + ".json", "-o", orx});
-        ASSERT_EQ(r.status, 0) << r.err;
-    }
-
     Json runJson(const std::vector<std::string>& args) {
         const RunResult r = run(args);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "");
         return r.status == 0 ? Json::parse(r.out) : Json();
     }
-
-    TempFolder folder_;
 };
 
 // A stored Fourier series: "fit" with N harmonics and the given a[1..], b[1..].

@@ -9,30 +9,19 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_process.h"
+#include "cli/command_fixture.h"
 
 namespace ordinax::cli::test {
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-class UnitsCommand : public ::testing::Test {
+class UnitsCommand : public CommandTest {
 protected:
-    RunResult run(std::vector<std::string> args) {
-        args.push_back("--factory");
-        return runCli(args, folder_.path());
-    }
-
     Json runJson(const std::vector<std::string>& args) {
         const RunResult r = run(args);
         EXPECT_EQ(r.status, 0) << r.err;
         return r.status == 0 ? Json::parse(r.out) : Json();
-    }
-
-    // A diagram of one curve with these points (a JSON array text).
-    void buildCurve(const std::string& points, const std::string& orx) {
-        writeFile(folder_.file(orx + ".json"), R"({"curves": [{"title": "Mesures", "points": )" + points + "}]}");
-        const RunResult r = run({"build", orx + ".json", "-o", orx});
-        ASSERT_EQ(r.status, 0) << r.err;
     }
 
     Json curve(const std::string& orx) {
@@ -46,8 +35,6 @@ protected:
         if (convert) args.push_back("--convert");
         return run(args);
     }
-
-    TempFolder folder_;
 };
 
 TEST_F(UnitsCommand, SearchByNameFoldsAccents) {
