@@ -166,6 +166,7 @@ int runApplication(int argc, char** argv) {
         "recovery";
     folders.temp = environment.tempFolder.string();
     CMainFrame frame(store, state.preferences, folders);
+    frame.setCatalogue(std::move(state.catalogue));
     // Without a window manager (a bare X server) maximising does nothing: take the screen ourselves.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) frame.setGeometry(screen->availableGeometry());
     frame.showMaximized();

@@ -175,6 +175,8 @@ bool isEnabled(const CommandEntry& entry, const CommandContext& context) {
             return shown && context.canRedo;
         case Availability::NeedsTag:
             return shown && context.tagSelected;
+        case Availability::NeedsCurve:
+            return shown && context.curveCount > 0;
         case Availability::Later:
             return false;
     }

@@ -111,6 +111,7 @@ enum class Availability {
     Undo,          // the history has a step to undo (and a diagram is shown)
     Redo,          // the history has a step to redo (and a diagram is shown)
     NeedsTag,      // a tag is selected (and a diagram is shown)
+    NeedsCurve,    // the shown diagram has at least one curve
     Later,         // its dialog is not part of this version: shown disabled with a tooltip
 };
 
@@ -144,6 +145,8 @@ struct CommandContext {
     bool canUndo = false;
     bool canRedo = false;
     bool tagSelected = false;
+    int curveCount = 0;
+    int selectedCurve = -1;  // -1: all curves
 };
 
 // Whether the command can be chosen now.

@@ -131,7 +131,9 @@ void CMainFrame::runCommand(CommandId id) {
             showAboutBox(this);
             break;
         default:
-            break;  // commands whose dialogs come later are disabled
+            // The dialogs of the menu groups install their own handlers.
+            if (const auto handler = handlers_.find(id); handler != handlers_.end()) handler->second();
+            break;
     }
     afterDocumentChange();
 }

@@ -20,6 +20,7 @@
 
 #include "base/strings.h"
 #include "base/strings_shell.h"
+#include "shell/dialog_commands.h"
 #include "shell/startup.h"
 
 namespace ordinax::shell {
@@ -110,6 +111,7 @@ CMainFrame::CMainFrame(settings::SettingsStore& store, settings::Preferences& pr
             statusBar()->showMessage(text, timeoutMs);
     });
     buildCommands();
+    installDialogCommands(*this);
     setAcceptDrops(true);
     resize(1200, 800);
 
@@ -129,6 +131,10 @@ void CMainFrame::setPrompts(std::unique_ptr<UserPrompts> prompts) {
     prompts_ = std::move(prompts);
     prompts_->setParent(this);
     prompts_->setBeep(preferences_.beep != 0);
+}
+
+void CMainFrame::setCommandHandler(CommandId id, std::function<void()> handler) {
+    handlers_[id] = std::move(handler);
 }
 
 QAction* CMainFrame::action(CommandId id) const {
@@ -202,6 +208,8 @@ void CMainFrame::updateCommands() {
     context.canUndo = document_.canUndo();
     context.canRedo = document_.canRedo();
     context.tagSelected = view_->selectedTag() >= 0;
+    context.curveCount = document_.diagram().curveCount();
+    context.selectedCurve = document_.selectedCurve();
     for (const CommandEntry& entry : commandTable()) {
         QAction* act = actions_.at(entry.id);
         act->setEnabled(shell::isEnabled(entry, context));

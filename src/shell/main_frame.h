@@ -7,9 +7,11 @@
 #include <QPrinter>
 #include <QTimer>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 
+#include "numerics/catalogue.h"
 #include "settings/preferences.h"
 #include "settings/store.h"
 #include "shell/command_table.h"
@@ -48,6 +50,18 @@ public:
 
     COrdinaxDoc& document() { return document_; }
     COrdinaxView& view() { return *view_; }
+    UserPrompts& prompts() { return *prompts_; }
+    settings::Preferences& preferences() { return preferences_; }
+    settings::SettingsStore& store() { return store_; }
+
+    // The regression catalogue read at start-up (empty until set).
+    const numerics::Catalogue& catalogue() const { return catalogue_; }
+    void setCatalogue(numerics::Catalogue catalogue) { catalogue_ = std::move(catalogue); }
+
+    // Gives a command its handler; runCommand calls it, then redraws and
+    // updates the command states. The dialogs of each menu group install
+    // theirs (installDialogCommands).
+    void setCommandHandler(CommandId id, std::function<void()> handler);
     QAction* action(CommandId id) const;
     QLabel* readoutPane() const { return readout_; }
     QTimer& autoSaveTimer() { return autoSave_; }
@@ -124,6 +138,8 @@ private:
     std::vector<QAction*> recentActions_;
     std::map<std::string, QMenu*, std::less<>> menus_;
     std::map<CommandId, QAction*> actions_;
+    std::map<CommandId, std::function<void()>> handlers_;
+    numerics::Catalogue catalogue_;
     QTimer autoSave_;
     QTimer recoveryTimer_;
     bool shownOnce_ = false;

@@ -57,7 +57,7 @@ void COrdinaxView::resetScroll() {
 }
 
 ViewGeometry COrdinaxView::geometry() const {
-    const document::Diagram& diagram = document_.diagram();
+    const document::Diagram& diagram = shownDiagram();
     return viewGeometry(mode(), viewport()->width(), viewport()->height(), sheetSize(diagram.orientation[0]),
                         scrollY(mode()));
 }
@@ -65,7 +65,7 @@ ViewGeometry COrdinaxView::geometry() const {
 void COrdinaxView::updateScrollBar() {
     const int m = mode();
     const ViewGeometry g =
-        viewGeometry(m, viewport()->width(), viewport()->height(), sheetSize(document_.diagram().orientation[0]), 0);
+        viewGeometry(m, viewport()->width(), viewport()->height(), sheetSize(shownDiagram().orientation[0]), 0);
     const int maximum = maxScroll(g.contentHeight, viewport()->height());
     if (m >= 0 && m < 5)
         scrollY_[static_cast<std::size_t>(m)] = std::min(scrollY_[static_cast<std::size_t>(m)], maximum);
@@ -84,6 +84,11 @@ void COrdinaxView::refresh() {
     // A hidden view draws when it is first painted.
     if (isVisible()) redraw();
     viewport()->update();
+}
+
+void COrdinaxView::setPreview(const document::Diagram* diagram) {
+    preview_ = diagram;
+    refresh();
 }
 
 void COrdinaxView::scheduleRedraw() {
@@ -180,7 +185,7 @@ bool COrdinaxView::drawPass(bool mayPoll) {
     }
     image.fill(Qt::white);
     const ViewGeometry g = geometry();
-    const document::Diagram& diagram = document_.diagram();
+    const document::Diagram& diagram = shownDiagram();
     const SheetSize sheet = sheetSize(diagram.orientation[0]);
     QPainter painter(&image);
     const int dpiX = viewport()->logicalDpiX();

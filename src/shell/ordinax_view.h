@@ -45,6 +45,12 @@ public:
     int scrollY(int mode) const;
 
     void setSimpleShadow(bool simple) { simpleShadow_ = simple; }
+
+    // Draws `diagram` (a dialog's working copy) in place of the document's
+    // until called with null; redraws at once.
+    void setPreview(const document::Diagram* diagram);
+    // The diagram the view draws: the preview when there is one.
+    const document::Diagram& shownDiagram() const { return preview_ ? *preview_ : document_.diagram(); }
     void setLanguage(int language) { language_ = language; }
 
     // The geometry of the current mode in the current viewport.
@@ -142,6 +148,7 @@ private:
     PipetteColour colourAt(QPoint position) const;
 
     COrdinaxDoc& document_;
+    const document::Diagram* preview_ = nullptr;
     QImage buffer_;
     render::RenderResult lastPass_;
     qt::QtPictureSource pictures_;  // decoded fill pictures and logo, kept between repaints

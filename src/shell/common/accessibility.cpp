@@ -1,0 +1,54 @@
+// Names of the controls for screen readers.
+#include "shell/common/accessibility.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QWidget>
+
+namespace ordinax::shell {
+
+QString accessibleText(const QString& labelText) {
+    QString text;
+    text.reserve(labelText.size());
+    for (qsizetype i = 0; i < labelText.size(); ++i) {
+        if (labelText[i] == QLatin1Char('&')) {
+            if (i + 1 < labelText.size() && labelText[i + 1] == QLatin1Char('&')) {
+                text += QLatin1Char('&');
+                ++i;
+            }
+            continue;
+        }
+        text += labelText[i];
+    }
+    text = text.trimmed();
+    while (text.endsWith(QLatin1Char(':'))) text = text.chopped(1).trimmed();
+    return text;
+}
+
+void nameControlsFromLabels(QWidget* root) {
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        QWidget* buddy = label->buddy();
+        if (!buddy || !buddy->accessibleName().isEmpty()) continue;
+        const QString name = accessibleText(label->text());
+        if (!name.isEmpty()) buddy->setAccessibleName(name);
+    }
+}
+
+QStringList unnamedControls(const QWidget* root) {
+    QStringList unnamed;
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        if (widget->focusPolicy() == Qt::NoFocus || !widget->isEnabledTo(const_cast<QWidget*>(root))) continue;
+        // Parts of a compound control (a combo box's line edit, a view's viewport) speak through their owner.
+        if (widget->parentWidget() && widget->parentWidget() != root &&
+            widget->parentWidget()->focusProxy() == widget)
+            continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        if (!accessible) continue;
+        if (accessible->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed << QStringLiteral("%1 (%2)").arg(widget->objectName(), QString::fromLatin1(widget->metaObject()->className()));
+    }
+    return unnamed;
+}
+
+}  // namespace ordinax::shell

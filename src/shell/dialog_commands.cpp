@@ -1,0 +1,13 @@
+// The commands of the menus that open dialogs.
+#include "shell/dialog_commands.h"
+
+#include "shell/main_frame.h"
+
+namespace ordinax::shell {
+
+void installDialogCommands(CMainFrame& frame) {
+    // One line per menu group, each installing the handlers of its folder.
+    (void)frame;
+}
+
+}  // namespace ordinax::shell
