@@ -28,6 +28,7 @@
 #include "exchange/file_io.h"
 #include "exchange/separator_detection.h"
 #include "exchange/text_import.h"
+#include "render/display_update.h"
 
 namespace ordinax::cli {
 
@@ -286,6 +287,32 @@ bool applyDetection(const ImportOptions& o, ConversionProcedure& procedure) {
     return true;
 }
 
+// A file read with the default procedure whose first data line holds more
+// values than the procedure reads: the user is told which values were left
+// and how to read them, since the import itself succeeds silently.
+void reportUnreadValues(const ImportOptions& o, const ConversionProcedure& procedure) {
+    if (!o.into.empty() || o.procedure.fileOption->count() > 0 || o.procedure.coordinateOption->count() > 0 ||
+        o.detectCoordinates || procedure.orientation != 0)
+        return;
+    constexpr std::size_t HeadBytes = 1 << 20;
+    const std::optional<std::string> head = exchange::readFileHead(o.data, HeadBytes);
+    if (!head) return;
+    const std::vector<std::string> lines = exchange::previewLines(*head, procedure.charSet);
+    const auto first = static_cast<std::size_t>(std::max(procedure.headerLineCount, 0));
+    // The first data line must be whole: a cut head may end inside it.
+    if (first >= lines.size() || (head->size() == HeadBytes && first + 1 >= lines.size())) return;
+    const int found = exchange::valuesOnLine(procedure, lines[first]);
+    const int left = found - procedure.coordinateCount;
+    if (left <= 0) return;
+    reportWarning(base::Message{
+        0, base::Heading::Remark,
+        "La première ligne de données compte " + std::to_string(found) +
+            " valeurs ; la procédure n'en lit que " + std::to_string(procedure.coordinateCount) + " : " +
+            std::to_string(left) + (left > 1 ? " valeurs sont ignorées." : " valeur est ignorée.") +
+            "\nPour les lire, ajoutez --detect-coordinates ou --coordinate-count " +
+            std::to_string(found) + "."});
+}
+
 int runImport(const ImportOptions& o) {
     base::Message error;
     const std::optional<settings::Preferences> preferences = loadPreferences(o.settings, error);
@@ -312,6 +339,8 @@ int runImport(const ImportOptions& o) {
         return reportFailure(result.error.empty() ? errorMessage("L'extraction des données a échoué.") : result.error);
     }
     for (const base::Message& warning : result.warnings) reportWarning(warning);
+    reportUnreadValues(o, procedure);
+    render::showNewData(diagram);
     if (const int saved = saveOrReport(diagram, o.output); saved != ExitSuccess) return saved;
 
     Json out = Json::object();
@@ -384,6 +413,7 @@ int runPaste(const PasteOptions& o) {
     const exchange::TableImportResult result = exchange::importClipboardTable(*opened.table, options, diagram);
     if (!result.imported) return reportFailure(result.error);
     for (const base::Message& warning : result.warnings) reportWarning(warning);
+    render::showNewData(diagram);
     if (const int saved = saveOrReport(diagram, o.output); saved != ExitSuccess) return saved;
 
     Json out = Json::object();

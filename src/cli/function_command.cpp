@@ -9,6 +9,7 @@
 #include "base/format.h"
 #include "base/strings.h"
 #include "cli/cli_support.h"
+#include "render/display_update.h"
 #include "cli/diagram_json.h"
 #include "document/diagram_defaults.h"
 #include "document/diagram_ops.h"
@@ -184,6 +185,7 @@ int runFunction(const FunctionOptions& o) {
     const expression::FunctionRun run = expression::computeFunction(diagram, current, previousFamilySize);
     if (!run.error.empty()) return reportFailure(run.error);
     if (!run.report.empty()) reportWarning(run.report);
+    render::showNewData(diagram);
 
     if (!o.output.empty()) {
         const document::SaveResult saved = document::saveDiagram(diagram, o.output, saveDateText());

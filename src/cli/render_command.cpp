@@ -20,6 +20,8 @@
 #include "qt/image_output.h"
 #include "qt/picture_loader.h"
 #include "render/diagram_renderer.h"
+#include "render/display_update.h"
+#include "render/scale_auto.h"
 #include "render/page_bands.h"
 
 namespace ordinax::cli {
@@ -37,6 +39,7 @@ struct RenderCommandOptions {
     int height = 0;
     std::string mode = "normal";
     int dpi = 0;     // 0: 96 for pictures, 600 for PDF
+    bool autoScales = false;
 };
 
 enum class Format { Png, Svg, Pdf, Unknown };
@@ -176,6 +179,11 @@ int runRender(const RenderCommandOptions& o) {
     if (!preferences) return reportFailure(error);
     document::Diagram diagram;
     if (!openOrReport(o.input, *preferences, diagram)) return ExitFailure;
+    // A diagram never displayed is drawn as its first display shows it.
+    if (o.autoScales)
+        render::autoScalesAllCurves(diagram);
+    else
+        render::prepareFirstDisplay(diagram);
 
     const bool pageMode = o.mode == "page";
     const Sheet sheet = sheetOf(diagram);
@@ -221,6 +229,9 @@ void addRenderCommand(CLI::App& app, int& status) {
     command->add_option("--dpi", options->dpi, "Résolution en pixels par pouce (96 pour les images, 600 pour le PDF)")
         ->check(CLI::Range(72, 4800))
         ->type_name("N");
+    command->add_flag("--auto-scales", options->autoScales,
+                      "Échelles automatiques sur l'ensemble des courbes avant le dessin (le fichier n'est pas "
+                      "modifié)");
 }
 
 }  // namespace ordinax::cli

@@ -1,6 +1,8 @@
 // Whole-file reads and writes through a temporary file renamed into place.
 #include "exchange/file_io.h"
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,6 +30,31 @@ std::optional<std::string> readFileBytes(const std::string& path) {
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);
+    return bytes;
+}
+
+std::optional<std::string> readFileHead(const std::string& path, std::size_t maxBytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::string bytes(std::min<std::size_t>(maxBytes, static_cast<std::size_t>(st.st_size)), '\0');
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        filled += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(filled);
     return bytes;
 }
 

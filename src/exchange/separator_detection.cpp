@@ -5,6 +5,7 @@
 
 #include "base/encoding.h"
 #include "base/text.h"
+#include "exchange/line_normaliser.h"
 
 namespace ordinax::exchange {
 
@@ -90,6 +91,16 @@ void detectCoordinateCount(ConversionProcedure& p, std::span<const std::string> 
             separators.empty() ? 1 : 1 + static_cast<int>(std::count(separators.begin(), separators.end(), separators.front()));
     }
     fitOrders(p);
+}
+
+int valuesOnLine(const ConversionProcedure& procedure, std::string_view line) {
+    const Separator separator = separatorOf(procedure.separator);
+    LineNormaliser normaliser(separator, procedure.charSet == 1);
+    std::string values;
+    normaliser.normalise(line, values);
+    if (values.find_first_not_of('\t') == std::string::npos) return 0;
+    if (separator.kind == SeparatorKind::Lines) return 1;
+    return 1 + static_cast<int>(std::count(values.begin(), values.end(), '\t'));
 }
 
 }  // namespace ordinax::exchange

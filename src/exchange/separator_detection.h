@@ -22,4 +22,9 @@ std::string detectSeparator(std::string_view firstDataLine);
 // and brings xOrder and yOrder within it.
 void detectCoordinateCount(ConversionProcedure& procedure, std::span<const std::string> lines);
 
+// The number of values the import reads from one data line with the
+// procedure's separator (0 for a line without any); with the "CR" separator
+// a line is one value.
+int valuesOnLine(const ConversionProcedure& procedure, std::string_view line);
+
 }  // namespace ordinax::exchange

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "document/orx_file.h"
+#include "render/display_update.h"
 
 namespace ordinax::shell {
 
@@ -30,7 +31,9 @@ void COrdinaxDoc::newDiagram() {
 }
 
 void COrdinaxDoc::afterLoad() {
-    // A file saved before any display command holds mode 0: show it anyway.
+    // A file saved before any display command holds mode 0: show it anyway,
+    // with the automatic scales of a first display.
+    render::prepareFirstDisplay(diagram_);
     if (diagram_.displayMode < 1 || diagram_.displayMode > 3) diagram_.displayMode = 1;
     selectedCurve_ = diagram_.curveCount() == 1 ? 0 : -1;
     history_->clearHistory();

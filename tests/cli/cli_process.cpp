@@ -44,15 +44,18 @@ void drain(int outFd, int errFd, std::string& out, std::string& err) {
 
 }  // namespace
 
-RunResult runCli(const std::vector<std::string>& args, const std::filesystem::path& folder) {
+namespace {
+
+// Runs `argvText` (a path as its first word) in `folder`; with
+// `cliOnPath` the folder of the built ordinax-cli comes first on PATH.
+RunResult runProcess(std::vector<std::string> argvText, const std::filesystem::path& folder, bool cliOnPath) {
     int outPipe[2];
     int errPipe[2];
     if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
     const std::string configFolder = (folder / "config").string();
 
-    std::vector<std::string> argvText;
-    argvText.emplace_back(ORDINAX_CLI_PATH);
-    argvText.insert(argvText.end(), args.begin(), args.end());
+    std::string path = std::filesystem::path(ORDINAX_CLI_PATH).parent_path().string();
+    if (const char* inherited = std::getenv("PATH")) path += std::string(":") + inherited;
     std::vector<char*> argv;
     for (std::string& arg : argvText) argv.push_back(arg.data());
     argv.push_back(nullptr);
@@ -65,6 +68,7 @@ RunResult runCli(const std::vector<std::string>& args, const std::filesystem::pa
         if (chdir(folder.c_str()) != 0) _exit(126);
         setenv("XDG_CONFIG_HOME", configFolder.c_str(), 1);
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        if (cliOnPath) setenv("PATH", path.c_str(), 1);
         execv(argv[0], argv.data());
         _exit(127);
     }
@@ -81,6 +85,18 @@ RunResult runCli(const std::vector<std::string>& args, const std::filesystem::pa
         result.status = 128 + WTERMSIG(waitStatus);
     }
     return result;
+}
+
+}  // namespace
+
+RunResult runCli(const std::vector<std::string>& args, const std::filesystem::path& folder) {
+    std::vector<std::string> argvText{ORDINAX_CLI_PATH};
+    argvText.insert(argvText.end(), args.begin(), args.end());
+    return runProcess(std::move(argvText), folder, false);
+}
+
+RunResult runShellScript(const std::string& script, const std::filesystem::path& folder) {
+    return runProcess({"/bin/sh", "-e", script}, folder, true);
 }
 
 TempFolder::TempFolder() {

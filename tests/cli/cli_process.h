@@ -18,6 +18,10 @@ struct RunResult {
 // folder inside `folder`, so that no run ever touches the user's settings.
 RunResult runCli(const std::vector<std::string>& args, const std::filesystem::path& folder);
 
+// Runs a shell script in `folder` with the built ordinax-cli first on PATH
+// (and the same private configuration folder as runCli).
+RunResult runShellScript(const std::string& script, const std::filesystem::path& folder);
+
 // A fresh temporary folder, removed with everything in it on destruction.
 class TempFolder {
 public:

@@ -74,6 +74,28 @@ TEST(DetectCoordinateCount, SeriesInRowsCountTheNonEmptyLines) {
     EXPECT_EQ(p.coordinateCount, 999);
 }
 
+TEST(ValuesOnLine, CountsWhatTheSeparatorSplits) {
+    struct Case {
+        const char* separator;
+        const char* line;
+        int values;
+    };
+    const Case cases[] = {
+        {";", "1;10;11;12", 4},
+        // Decimal commas are not separators when the separator is a semicolon.
+        {";", "0,5;1,25", 2},
+        {"ESPACE", "  1 2   3 ", 3},
+        {"TAB", "1\t2", 2},
+        {";", "   ", 0},
+        {"CR", "12", 1},
+    };
+    for (const Case& c : cases) {
+        ConversionProcedure p;
+        p.separator = c.separator;
+        EXPECT_EQ(valuesOnLine(p, c.line), c.values) << c.separator << " " << c.line;
+    }
+}
+
 TEST(PreviewLines, LineEndsAndDosCodePage) {
     EXPECT_EQ(previewLines("a\r\nb\n\nc", 0), (std::vector<std::string>{"a", "b", "", "c"}));
     EXPECT_EQ(previewLines("\x82t\x82\n", 1), (std::vector<std::string>{"\xE9t\xE9"}));

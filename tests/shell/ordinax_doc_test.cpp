@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "base/strings.h"
+#include "document/orx_file.h"
 #include "shell_test_support.h"
 
 namespace ordinax::shell {
@@ -53,6 +54,29 @@ TEST_F(DocTest, OpenShowsTheDiagramClearsHistoryAndFailureKeepsTheOldOne) {
     EXPECT_EQ(failed.id, base::MsgFormatIncompatible);
     EXPECT_EQ(doc.diagram(), opened);
     EXPECT_EQ(doc.path(), kDemoPath);
+}
+
+TEST_F(DocTest, ANeverDisplayedDiagramOpensWithAutomaticScalesUnmodified) {
+    // As a batch command may leave it: points, display mode 0, every scale 0 .. 0.
+    document::Diagram never;
+    document::resetDiagram(never, document::factoryDiagramDefaults());
+    never.curves.resize(1);
+    never.curves[0].points = document::PointBuffer(std::vector<document::Point>{{0.0, 0.13}, {10.0, 9.7}});
+    const fs::path path = scratch.path() / "jamais.orx";
+    ASSERT_TRUE(document::saveDiagram(never, path.string(), "x").ok);
+
+    ASSERT_TRUE(doc.openDiagram(path.string()).empty());
+    EXPECT_EQ(doc.diagram().displayMode, 1);
+    // 0 .. 10 step 1 for both ranges (0.13 .. 9.7 as well), worked by hand.
+    for (int direction = 0; direction < 2; ++direction) {
+        const document::AxisScale& main = doc.diagram().scales.axis[static_cast<std::size_t>(direction)][0];
+        EXPECT_DOUBLE_EQ(main.origin, 0.0);
+        EXPECT_DOUBLE_EQ(main.extremity, 10.0);
+        EXPECT_DOUBLE_EQ(main.step, 1.0);
+    }
+    // What the first display shows is not a change of the user's.
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_FALSE(doc.canUndo());
 }
 
 TEST_F(DocTest, UndoAndRedoWalkTheChanges) {
