@@ -72,6 +72,9 @@ AcquisitionWindow::AcquisitionWindow(UserPrompts& prompts, settings::SettingsSto
     setAcceptDrops(true);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
 
+    // Enter confirms a value field, never a button chosen for the user.
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
+
     canvas_ = new PictureCanvas;
     canvas_->setState(&state_);
     canvas_->setPicture(std::move(picture));
@@ -194,11 +197,10 @@ void AcquisitionWindow::refresh() {
 void AcquisitionWindow::updateCounts() {
     const int references = acquisition::referencePointsSet(state_.references);
     const bool frame = acquisition::stateFrame(state_).has_value();
-    ui_->counts->setText(QStringLiteral("Points : %1 — repère : %2 point%3 de référence%4")
+    ui_->counts->setText(QStringLiteral("Points relevés : %1\nPoints de référence : %2%3")
                              .arg(state_.points.size())
                              .arg(references)
-                             .arg(references > 1 ? QStringLiteral("s") : QString())
-                             .arg(frame ? QStringLiteral(" (valide)") : QString()));
+                             .arg(frame ? QStringLiteral(" (repère valide)") : QString()));
     for (QPushButton* b : {ui_->originButton, ui_->endYButton, ui_->cornerButton, ui_->endXButton})
         b->setEnabled(state_.lastClick.has_value());
 }
@@ -225,10 +227,15 @@ void AcquisitionWindow::updateMagnifier(QPoint at) {
         painter.drawImage(QPoint(0, 0), canvas_->picture());
         drawAcquisitionMarks(painter, state_);
     }
+    // Drawn at the screen's own resolution: the cross-hair stays one device pixel thin at 200 %.
     const int side = ui_->magnifier->width() - 2 * ui_->magnifier->frameWidth();
-    QPixmap enlarged = QPixmap::fromImage(piece.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    const qreal ratio = devicePixelRatioF();
+    const int deviceSide = qRound(side * ratio);
+    QPixmap enlarged = QPixmap::fromImage(
+        piece.scaled(deviceSide, deviceSide, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    enlarged.setDevicePixelRatio(ratio);
     QPainter painter(&enlarged);
-    painter.setPen(QPen(QColor(0, 0, 255), 1, Qt::DotLine));
+    painter.setPen(QPen(QColor(0, 0, 255), 0, Qt::DotLine));
     painter.drawLine(side / 2, 0, side / 2, side);
     painter.drawLine(0, side / 2, side, side / 2);
     painter.end();

@@ -112,6 +112,9 @@ TextImportDialog::TextImportDialog(UserPrompts& prompts, const settings::Prefere
     ui_->sampling->setIntegerRange(1, LineLimit);
     for (int base = 2; base <= 16; ++base) ui_->numericBase->addItem(QString::number(base), base);
 
+    // Enter confirms a field, never a button chosen for the user.
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
+
     previewModel_ = new PreviewLinesModel(this);
     ui_->previewList->setModel(previewModel_);
     ui_->progressBar->hide();
@@ -426,6 +429,12 @@ void TextImportDialog::plot() {
 }
 
 void TextImportDialog::keyPressEvent(QKeyEvent* event) {
+    // Return in a text field takes the text; it never closes the dialog.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (ui_->dataFile->hasFocus() || ui_->separator->hasFocus())) {
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_Escape && task_.running()) {
         task_.stop();
         event->accept();

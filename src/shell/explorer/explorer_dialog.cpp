@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QStringListModel>
 #include <QStyle>
 #include <QTimer>
@@ -96,6 +97,10 @@ ExplorerDialog::ExplorerDialog(UserPrompts& prompts, settings::Preferences& pref
     connect(ui_->cdromCheck, &QCheckBox::toggled, this, [this](bool on) { preferences_.scanCdrom = on; });
     connect(ui_->networkCheck, &QCheckBox::toggled, this, [this](bool on) { preferences_.scanNetwork = on; });
 
+    // Enter opens the file chosen; no other button takes it.
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
+    ui_->openButton->setDefault(true);
+
     folderModel_ = new QStandardItemModel(this);
     ui_->folderTree->setModel(folderModel_);
     fileModel_ = new QStringListModel(this);
@@ -108,7 +113,9 @@ ExplorerDialog::ExplorerDialog(UserPrompts& prompts, settings::Preferences& pref
     connect(ui_->quitButton, &QPushButton::clicked, this, &ExplorerDialog::reject);
     connect(ui_->stopButton, &QPushButton::clicked, &task_, &BackgroundTask::stop);
     connect(&task_, &BackgroundTask::progress, this, [this](const QString& status, int) {
-        if (task_.running()) ui_->statusLine->setText(status);
+        if (!task_.running()) return;
+        ui_->statusLine->setText(status);
+        ui_->statusLine->setToolTip(status);
     });
     connect(&task_, &BackgroundTask::finished, this, &ExplorerDialog::scanFinished);
     updateEnabling();
@@ -149,7 +156,13 @@ bool ExplorerDialog::startScan() {
     folderModel_->clear();
     fileModel_->setStringList({});
     explorer::ScanOptions options;
-    options.skippedFolders = {QDir::tempPath().toStdString()};
+    // The temporary folder and the program's own folders of this user (its
+    // settings, its recovery copies) hold no diagram of the user's.
+    options.skippedFolders = {
+        QDir::tempPath().toStdString(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString(),
+        (QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Vantoris"))
+            .toStdString()};
     for (const Drive& d : scanning_) options.otherRoots.push_back(d.root);
     auto found = std::make_shared<std::vector<FolderNode>>();
     found_ = found;
@@ -163,10 +176,11 @@ bool ExplorerDialog::startScan() {
             std::erase(own.otherRoots, drive.root);
             const QString heading = scanning + QLatin1Char(' ') + QString::fromStdString(drive.root);
             found->push_back(explorer::scanDrive(drive, own, stop, [&](const std::string& folder, long long walked) {
-                report(QStringLiteral("%1 %2 (%3 dossiers)  %4")
-                           .arg(heading, QString::fromStdString(folder))
+                // The folder comes last: a long path is what the line cuts off.
+                report(QStringLiteral("%1 (%2 dossiers)  %3  %4")
+                           .arg(heading)
                            .arg(walked)
-                           .arg(escape),
+                           .arg(escape, QString::fromStdString(folder)),
                        -1);
             }));
         }

@@ -2,6 +2,7 @@
 #include "shell/data/units/unit_sheet_dialog.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QStringListModel>
 #include <QToolButton>
@@ -64,6 +65,8 @@ UnitSheetDialog::UnitSheetDialog(UserPrompts& prompts, const units::UnitDatabase
     for (const units::SiMultiple& m : units::siMultiples()) ui_->multipleList->addItem(fromModel(m.name), m.index);
     for (const units::UnitExponent& e : units::unitExponents())
         ui_->exponentList->addItem(e.index == 0 ? QStringLiteral("(aucun)") : fromModel(e.text), e.index);
+    ui_->multipleList->setCurrentIndex(ui_->multipleList->findData(0));
+    ui_->exponentList->setCurrentIndex(ui_->exponentList->findData(0));
 
     connect(ui_->systemList, &QComboBox::activated, this, &UnitSheetDialog::systemChosen);
     connect(ui_->categoryList, &QComboBox::activated, this, &UnitSheetDialog::categoryChosen);
@@ -91,7 +94,6 @@ UnitSheetDialog::UnitSheetDialog(UserPrompts& prompts, const units::UnitDatabase
     recentModel_ = new QStringListModel(this);
     ui_->recent->setModel(recentModel_);
     connect(ui_->searchButton, &QPushButton::clicked, this, &UnitSheetDialog::runSearch);
-    connect(ui_->occurrence, &QLineEdit::returnPressed, this, &UnitSheetDialog::runSearch);
     connect(ui_->useFound, &QPushButton::clicked, this,
             [this] { useFound(ui_->results->currentIndex().isValid() ? ui_->results->currentIndex().row() : -1); });
     connect(ui_->results, &QListView::activated, this, [this](const QModelIndex& i) { useFound(i.row()); });
@@ -110,6 +112,15 @@ UnitSheetDialog::UnitSheetDialog(UserPrompts& prompts, const units::UnitDatabase
 }
 
 UnitSheetDialog::~UnitSheetDialog() = default;
+
+void UnitSheetDialog::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && ui_->occurrence->hasFocus()) {
+        runSearch();
+        event->accept();
+        return;
+    }
+    OrdinaxDialog::keyPressEvent(event);
+}
 
 void UnitSheetDialog::fillCombo(QComboBox* combo, const std::vector<int>& values,
                                 const std::vector<std::string>& names) {

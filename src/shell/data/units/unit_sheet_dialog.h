@@ -45,6 +45,10 @@ public:
     bool useFound(int row);
     bool useRecent(int row);
 
+protected:
+    // Return in the occurrence field searches; it does not close the sheet.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     // Changes from the widgets.
     void systemChosen();
