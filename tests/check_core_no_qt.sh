@@ -2,7 +2,7 @@
 # Fails when a file of the core folders includes a Qt header.
 set -u
 src=${1:?source folder}
-core="base document expression numerics render richtext reports exchange units settings"
+core="base document expression numerics render richtext reports exchange units settings acquisition explorer"
 found=0
 for d in $core; do
   [ -d "$src/$d" ] || continue

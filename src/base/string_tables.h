@@ -26,5 +26,7 @@ std::span<const StringEntry> unitStrings();
 std::span<const StringEntry> reportStrings();
 // The desktop application.
 std::span<const StringEntry> shellStrings();
+// Getting data in from the desktop application.
+std::span<const StringEntry> dataStrings();
 
 }  // namespace ordinax::base

@@ -10,6 +10,7 @@
 #include "cli/macro_command.h"
 #include "cli/report_command.h"
 #include "cli/calculus_commands.h"
+#include "cli/digitize_command.h"
 #include "cli/render_command.h"
 #include "cli/scale_command.h"
 #include "cli/smoothing_commands.h"
@@ -31,6 +32,7 @@ constexpr AddCommands CommandGroups[] = {
     ordinax::cli::addTransformCommand,
     ordinax::cli::addScaleCommand,
     ordinax::cli::addUnitsCommand,
+    ordinax::cli::addDigitizeCommand,
     ordinax::cli::addRenderCommand,
     ordinax::cli::addReportCommand,
 };

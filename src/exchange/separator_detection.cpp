@@ -2,6 +2,7 @@
 #include "exchange/separator_detection.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "base/encoding.h"
 #include "base/text.h"
@@ -19,22 +20,37 @@ bool isNumberOrWord(unsigned char c) {
            NotSeparators.find(static_cast<char>(c)) != std::string_view::npos;
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // The separators left in a line: blanks runs reduced, the line upper case,
 // then digits, letters and number signs removed. Blanks at both ends are
-// alignment, not separators.
+// alignment, not separators. A comma between two digits is a decimal comma
+// when the line has another separator ("12,5;3,75"): the import reads it as
+// a decimal point, so it separates nothing.
 std::string separatorsOf(std::string_view line) {
     while (!line.empty() && (line.front() == ' ' || line.front() == '\r')) line.remove_prefix(1);
     while (!line.empty() && (line.back() == ' ' || line.back() == '\r')) line.remove_suffix(1);
     std::string out;
+    std::vector<bool> decimalComma;
     char previous = 0;
-    for (char c : line) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
         const bool repeatedBlank = c == ' ' && previous == ' ';
         previous = c;
         if (repeatedBlank || c == '\r') continue;
         const char upper = base::upperCase1252(c);
-        if (!isNumberOrWord(static_cast<unsigned char>(upper))) out += upper;
+        if (isNumberOrWord(static_cast<unsigned char>(upper))) continue;
+        out += upper;
+        decimalComma.push_back(c == ',' && i > 0 && i + 1 < line.size() && isDigit(line[i - 1]) && isDigit(line[i + 1]));
     }
-    return out;
+    const bool otherSeparator = std::any_of(out.begin(), out.end(), [](char c) { return c != ','; });
+    if (!otherSeparator) return out;
+    std::string kept;
+    for (std::size_t i = 0; i < out.size(); ++i)
+        if (!decimalComma[i]) kept += out[i];
+    return kept;
 }
 
 const std::string* firstDataLine(const ConversionProcedure& p, std::span<const std::string> lines) {

@@ -273,7 +273,7 @@ bool readHeader(LineSource& source, const ConversionProcedure& p, ImportMode mod
 }
 
 ImportResult runExtraction(LineSource& source, const ConversionProcedure& p, ImportMode mode, int selected,
-                           Diagram& diagram, const ProgressCallback& progress) {
+                           Diagram& diagram, const ProgressCallback& progress, const std::atomic<bool>* stop) {
     ImportResult result;
     if (progress) {
         const std::string status = preparationStatus();
@@ -309,6 +309,10 @@ ImportResult runExtraction(LineSource& source, const ConversionProcedure& p, Imp
     std::string_view line;
     std::string normalised;
     while (source.next(line)) {
+        if (stop && stop->load(std::memory_order_relaxed)) {
+            result.stopped = true;
+            return result;
+        }
         normaliser.normalise(line, normalised);
         if (!builder.addLine(normalised)) break;
     }
@@ -341,7 +345,8 @@ bool validCurve(const Diagram& diagram, ImportMode mode, int selected) {
 }  // namespace
 
 ImportResult extractData(const std::string& path, const ConversionProcedure& procedure, ImportMode mode,
-                         int selectedCurve, Diagram& diagram, const ProgressCallback& progress) {
+                         int selectedCurve, Diagram& diagram, const ProgressCallback& progress,
+                         const std::atomic<bool>* stop) {
     ImportResult result;
     if (!validCurve(diagram, mode, selectedCurve)) return result;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -352,8 +357,8 @@ ImportResult extractData(const std::string& path, const ConversionProcedure& pro
         return result;
     }
     LineSource source(fd, S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0);
-    result = runExtraction(source, procedure, mode, selectedCurve, diagram, progress);
-    if (source.failed()) {
+    result = runExtraction(source, procedure, mode, selectedCurve, diagram, progress, stop);
+    if (source.failed() && !result.stopped) {
         // The curves hold what was read before the failure; the caller is told.
         result.completed = false;
         result.error = base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, path);
@@ -365,7 +370,7 @@ ImportResult extractDataFromText(std::string_view text, const ConversionProcedur
                                  int selectedCurve, Diagram& diagram, const ProgressCallback& progress) {
     if (!validCurve(diagram, mode, selectedCurve)) return {};
     LineSource source(text);
-    return runExtraction(source, procedure, mode, selectedCurve, diagram, progress);
+    return runExtraction(source, procedure, mode, selectedCurve, diagram, progress, nullptr);
 }
 
 }  // namespace ordinax::exchange

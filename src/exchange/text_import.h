@@ -3,6 +3,7 @@
 // or the selected curve.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -28,6 +29,7 @@ using ProgressCallback = std::function<void(const ImportProgress&)>;
 
 struct ImportResult {
     bool completed = false;                // false: an error stopped the extraction
+    bool stopped = false;                  // the caller asked it to stop: the curves are incomplete
     base::Message error;                   // the error shown when not completed
     std::vector<base::Message> warnings;   // warnings shown during the extraction, in order
     int curves = 0;                        // curves filled
@@ -38,8 +40,11 @@ struct ImportResult {
 // Imports the data file `path`. Mode Diagram first sets the diagram to MaxCurves
 // reset curves and fills one curve per value column; mode Curve fills only the
 // curve `selectedCurve`. Progress, when given, receives the status texts.
+// `stop`, when given, is watched between lines: once it is set the
+// extraction ends early with `stopped` (and not `completed`).
 ImportResult extractData(const std::string& path, const ConversionProcedure& procedure, ImportMode mode,
-                         int selectedCurve, document::Diagram& diagram, const ProgressCallback& progress = {});
+                         int selectedCurve, document::Diagram& diagram, const ProgressCallback& progress = {},
+                         const std::atomic<bool>* stop = nullptr);
 
 // The same over the bytes of a data file held in memory.
 ImportResult extractDataFromText(std::string_view text, const ConversionProcedure& procedure, ImportMode mode,

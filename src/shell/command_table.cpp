@@ -34,8 +34,8 @@ constexpr std::array Table = {
     CommandEntry{I::FileOpen, File, "&Ouvrir...", "Ctrl+O", A::Always, C::None, 0, true},
     CommandEntry{I::FileSave, File, "&Enregistrer", "Ctrl+S", A::NeedsDisplay, C::None, 0, true},
     CommandEntry{I::FileSaveAs, File, "Enregistrer &sous...", "", A::NeedsDisplay},
-    CommandEntry{I::FileImportClipboard, Import, "Depuis le presse-papiers...", "", A::Later},
-    CommandEntry{I::FileImportText, Import, "A partir d'un fichier texte...", "", A::Later},
+    CommandEntry{I::FileImportClipboard, Import, "Depuis le presse-papiers...", "", A::Always},
+    CommandEntry{I::FileImportText, Import, "A partir d'un fichier texte...", "", A::Always},
     CommandEntry{I::FileExport, File, "Exporter le diagramme...", "", A::NeedsDisplay},
     CommandEntry{I::FilePageSetup, File, "&Mise en page...", "Ctrl+M", A::Later, C::None, 0, false, true},
     CommandEntry{I::FilePrintPreview, File, "&Aperçu avant impression", "", A::NeedsDisplay, C::None, 0, true},
@@ -107,7 +107,7 @@ constexpr std::array Table = {
     CommandEntry{I::ToolResiduals, Tools, "Courbe des résiduels...", "", A::Later},
     CommandEntry{I::ToolIntensitySpectrum, Tools, "Spectre d'intensité...", "", A::Later},
     CommandEntry{I::ToolPhaseSpectrum, Tools, "Spectre de phase...", "", A::Later},
-    CommandEntry{I::ToolExplorer, Tools, "E&xplorateur de fichiers Ordinax...", "Ctrl+E", A::Later, C::None, 0, false,
+    CommandEntry{I::ToolExplorer, Tools, "E&xplorateur de fichiers Ordinax...", "Ctrl+E", A::Always, C::None, 0, false,
                 true},
     CommandEntry{I::ToolPipette, Tools, "Pipette", "", A::NeedsDisplay},
 
@@ -129,8 +129,8 @@ constexpr std::array Table = {
     CommandEntry{I::ViewStatusBar, View, "&Barre d'état", "", A::Always, C::StatusBar},
     CommandEntry{I::ViewWelcome, View, "&Ecran d'accueil", "", A::Always},
 
-    CommandEntry{I::HelpTopics, Help, "&Rubriques d'aide", "", A::Later},
-    CommandEntry{I::HelpUsingHelp, Help, "&Utilisation de l'aide de Windows", "", A::Later},
+    CommandEntry{I::HelpTopics, Help, "&Rubriques d'aide", "F1", A::Always},
+    CommandEntry{I::HelpUsingHelp, Help, "&Utilisation de l'aide", "", A::Always},
     CommandEntry{I::HelpAbout, Help, "&A propos de Ordinax ...", "", A::Always, C::None, 0, false, true},
 };
 

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QTimer>
 #include <QPainter>
 #include <QStatusBar>
 #include <QStyle>
@@ -20,6 +21,10 @@
 
 #include "base/strings.h"
 #include "base/strings_shell.h"
+#include "base/strings_data.h"
+#include "shell/acquisition/acquisition_commands.h"
+#include "shell/data/data_commands.h"
+#include "shell/data/dropped_files.h"
 #include "shell/dialog_commands.h"
 #include "shell/startup.h"
 
@@ -307,22 +312,60 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+namespace {
+
+std::vector<std::string> droppedPaths(const QMimeData* data) {
+    std::vector<std::string> paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+    return paths;
+}
+
+}  // namespace
+
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".orx"), Qt::CaseInsensitive)) {
-            event->acceptProposedAction();
-            return;
-        }
-    }
+    // Any local file is taken: a file of no known kind is explained on the
+    // drop rather than refused without a word. A picture dragged from another
+    // program may come as the image itself.
+    if (chooseDroppedFile(droppedPaths(event->mimeData())) || event->mimeData()->hasImage())
+        event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".orx"), Qt::CaseInsensitive)) {
-            event->acceptProposedAction();
-            openFile(url.toLocalFile());
+    const QMimeData* data = event->mimeData();
+    const std::optional<DroppedChoice> choice = chooseDroppedFile(droppedPaths(data));
+    if (!choice && data->hasImage()) {
+        event->acceptProposedAction();
+        const QImage image = qvariant_cast<QImage>(data->imageData());
+        // The dialogs open once the drop is over: the program the drag came from waits for its end.
+        QTimer::singleShot(0, this, [this, image] {
+            runPictureAcquisitionOfImage(*this, image);
+            afterDocumentChange();
+        });
+        return;
+    }
+    if (!choice) return;
+    event->acceptProposedAction();
+    const QString path = QString::fromStdString(choice->path);
+    switch (choice->kind) {
+        case DroppedKind::Diagram:
+            openFile(path);
             return;
-        }
+        case DroppedKind::Data:
+            QTimer::singleShot(0, this, [this, path] {
+                runTextImport(*this, -1, path);
+                afterDocumentChange();
+            });
+            return;
+        case DroppedKind::Picture:
+            QTimer::singleShot(0, this, [this, path] {
+                runPictureAcquisition(*this, path);
+                afterDocumentChange();
+            });
+            return;
+        case DroppedKind::Unknown:
+            prompts_->show(base::makeMessage(base::MsgDropUnknown, base::Heading::Error, choice->path));
+            return;
     }
 }
 

@@ -20,7 +20,11 @@ TEST(DetectSeparator, Cases) {
         {"-1.5E+3", "CR"},
         {"(a) [b]|c", "ESPACE"},
         {"(a)|[b]", "|"},
-        {"12,5;3,75", ","},  // the first separator-like character wins
+        {"12,5;3,75", ";"},  // commas between digits are decimal commas beside another separator
+        {"12,5 3,75", "ESPACE"},
+        {"1,2,3", ","},      // with no other separator a comma separates
+        {"a,b;c", ","},      // a comma between letters separates
+        {"12,;3", ","},
         {"\xB0" "C:12", ":"},
         {"\xE9t\xE9/12", "/"},
         {"", "CR"},
@@ -43,6 +47,7 @@ TEST(DetectCoordinateCount, FromTheFirstDataLine) {
         {{"5"}, 0, 0, 2, 1, 0, 1},
         {{"5"}, 0, 0, 0, 1, 0, 0},
         {{"a"}, 3, 1, 2, 1, 0, 1},            // no data line at all
+        {{"12,5;3,75;0,5"}, 0, 1, 2, 3, 1, 2},  // decimal commas beside another separator
     };
     for (const auto& c : cases) {
         ConversionProcedure p;

@@ -16,6 +16,7 @@ cmake --install "$build" --prefix "$prefix" > "$scratch/install.log" || { cat "$
 
 for f in bin/ordinax bin/ordinax-cli \
          share/ordinax/ORX_LISS.MSK share/ordinax/MSK_RTF.SRC share/ordinax/UNIT.SRC share/ordinax/MSKF_REG.TXT \
+         share/ordinax/help/index.html share/ordinax/help/acquisition.html \
          share/applications/ordinax.desktop share/mime/packages/ordinax.xml \
          share/icons/hicolor/scalable/apps/ordinax.svg share/icons/hicolor/48x48/apps/ordinax.png \
          share/icons/hicolor/128x128/apps/ordinax.png share/icons/hicolor/256x256/apps/ordinax.png; do

@@ -88,8 +88,8 @@ const Expected kMenuItems[] = {
     {"&Affichage", "Barre d'&outils"},
     {"&Affichage", "&Barre d'état"},
     {"&Affichage", "&Ecran d'accueil"},
-    {"A&ide", "&Rubriques d'aide"},
-    {"A&ide", "&Utilisation de l'aide de Windows"},
+    {"A&ide", "&Rubriques d'aide\tF1"},
+    {"A&ide", "&Utilisation de l'aide"},
     {"A&ide", "&A propos de Ordinax ..."},
 };
 
@@ -148,7 +148,13 @@ TEST(CommandTable, EnablingFollowsDisplayModeHistoryAndSelection) {
         {CommandId::ViewNormal, {0, false, false, false}, true},
         // Commands whose dialogs come later stay disabled whatever the state.
         {CommandId::CurveSmoothing, {1, true, true, true}, false},
-        {CommandId::HelpTopics, {1, true, true, true}, false},
+        {CommandId::ToolMacros, {1, true, true, true}, false},
+        // Getting data in, the explorer and the manual need no diagram on screen.
+        {CommandId::FileImportText, {0, false, false, false}, true},
+        {CommandId::FileImportClipboard, {0, false, false, false}, true},
+        {CommandId::ToolExplorer, {0, false, false, false}, true},
+        {CommandId::HelpTopics, {0, false, false, false}, true},
+        {CommandId::HelpUsingHelp, {0, false, false, false}, true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(isEnabled(commandEntry(c.id), c.context), c.enabled) << commandEntry(c.id).label;
