@@ -27,8 +27,8 @@
 #include "exchange/curve_export.h"
 #include "exchange/file_io.h"
 #include "exchange/separator_detection.h"
+#include "exchange/import_preview.h"
 #include "exchange/text_import.h"
-#include "render/display_update.h"
 
 namespace ordinax::cli {
 
@@ -340,7 +340,7 @@ int runImport(const ImportOptions& o) {
     }
     for (const base::Message& warning : result.warnings) reportWarning(warning);
     reportUnreadValues(o, procedure);
-    render::showNewData(diagram);
+    exchange::showImportedCurves(diagram, mode);
     if (const int saved = saveOrReport(diagram, o.output); saved != ExitSuccess) return saved;
 
     Json out = Json::object();
@@ -413,7 +413,7 @@ int runPaste(const PasteOptions& o) {
     const exchange::TableImportResult result = exchange::importClipboardTable(*opened.table, options, diagram);
     if (!result.imported) return reportFailure(result.error);
     for (const base::Message& warning : result.warnings) reportWarning(warning);
-    render::showNewData(diagram);
+    exchange::showImportedCurves(diagram, exchange::ImportMode::Diagram);
     if (const int saved = saveOrReport(diagram, o.output); saved != ExitSuccess) return saved;
 
     Json out = Json::object();

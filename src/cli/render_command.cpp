@@ -21,7 +21,6 @@
 #include "qt/picture_loader.h"
 #include "render/diagram_renderer.h"
 #include "render/display_update.h"
-#include "render/scale_auto.h"
 #include "render/page_bands.h"
 
 namespace ordinax::cli {
@@ -181,7 +180,7 @@ int runRender(const RenderCommandOptions& o) {
     if (!openOrReport(o.input, *preferences, diagram)) return ExitFailure;
     // A diagram never displayed is drawn as its first display shows it.
     if (o.autoScales)
-        render::autoScalesAllCurves(diagram);
+        render::autoScalesOfMainSides(diagram);
     else
         render::prepareFirstDisplay(diagram);
 
@@ -230,8 +229,8 @@ void addRenderCommand(CLI::App& app, int& status) {
         ->check(CLI::Range(72, 4800))
         ->type_name("N");
     command->add_flag("--auto-scales", options->autoScales,
-                      "Échelles automatiques sur l'ensemble des courbes avant le dessin (le fichier n'est pas "
-                      "modifié)");
+                      "Échelles automatiques (comme « Echelles auto ») avant le dessin ; le fichier n'est pas "
+                      "modifié");
 }
 
 }  // namespace ordinax::cli

@@ -15,7 +15,7 @@
 #include "document/diagram_ops.h"
 #include "exchange/line_source.h"
 #include "exchange/separator_detection.h"
-#include "render/scale_auto.h"
+#include "render/display_update.h"
 
 namespace ordinax::exchange {
 
@@ -182,11 +182,7 @@ bool clampProcedure(ConversionProcedure& p) {
 
 void showImportedCurves(document::Diagram& diagram, ImportMode mode) {
     if (mode == ImportMode::Diagram) document::compactCurves(diagram);
-    document::recomputeExtents(diagram);
-    document::diagramDataRange(diagram, true, -1);
-    render::autoScale(diagram, 0, diagram.scales.mainSide[0]);
-    render::autoScale(diagram, 1, diagram.scales.mainSide[1]);
-    if (diagram.displayMode < 1 || diagram.displayMode > 3) diagram.displayMode = 1;
+    render::showNewData(diagram);
 }
 
 }  // namespace ordinax::exchange

@@ -10,9 +10,13 @@
 
 namespace ordinax::render {
 
-// After new data: the extents and data ranges of the active curves are
-// recomputed, every scale gets its automatic bounds and format, and a
-// diagram never displayed (display mode 0) is shown in "Normal" (mode 1).
+// The command "Echelles auto": the extents of the curves and the data ranges
+// of the active ones are recomputed, then the main scale of X and of Y gets
+// its automatic bounds.
+void autoScalesOfMainSides(document::Diagram& diagram);
+
+// After new data: the automatic scales above, and a diagram never displayed
+// (display mode 0) is shown in "Normal" (mode 1).
 void showNewData(document::Diagram& diagram);
 
 // A diagram never displayed (display mode 0) holding curves is shown the

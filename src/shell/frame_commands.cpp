@@ -14,7 +14,7 @@
 #include "base/strings_shell.h"
 #include "document/diagram_ops.h"
 #include "document/label_slots.h"
-#include "render/scale_auto.h"
+#include "render/display_update.h"
 #include "shell/about_box.h"
 #include "shell/main_frame.h"
 #include "shell/print_support.h"
@@ -350,11 +350,7 @@ void CMainFrame::print() {
 
 void CMainFrame::autoScales() {
     document_.beginChange();
-    document::Diagram& diagram = document_.diagram();
-    document::recomputeExtents(diagram);
-    document::diagramDataRange(diagram, true, -1);
-    render::autoScale(diagram, 0, diagram.scales.mainSide[0]);
-    render::autoScale(diagram, 1, diagram.scales.mainSide[1]);
+    render::autoScalesOfMainSides(document_.diagram());
     document_.commitChange();
 }
 

@@ -17,7 +17,7 @@
 namespace ordinax::cli::test {
 namespace {
 
-using Json = nlohmann::json;
+using Json = nlohmann::ordered_json;
 
 struct Bounds {
     double origin;
