@@ -24,6 +24,8 @@ std::span<const StringEntry> drawingStrings();
 std::span<const StringEntry> unitStrings();
 // Calculation reports and page codes.
 std::span<const StringEntry> reportStrings();
+// Refinement of the regression fits by nonlinear least squares.
+std::span<const StringEntry> refinementStrings();
 // The desktop application.
 std::span<const StringEntry> shellStrings();
 // Getting data in from the desktop application.

@@ -3,9 +3,12 @@
 // Each command reads the diagram, calls the regression core and prints JSON.
 #include "cli/fit_commands.h"
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/format.h"
@@ -19,6 +22,7 @@
 #include "numerics/fit_kind.h"
 #include "numerics/model_comparison.h"
 #include "numerics/model_value.h"
+#include "numerics/refine_curve.h"
 #include "numerics/residuals.h"
 
 namespace ordinax::cli {
@@ -38,6 +42,7 @@ struct FitCommandOptions {
     std::string confidence;
     std::string report;
     std::string x;
+    bool refine = false;
     bool compact = false;
 };
 
@@ -86,6 +91,54 @@ Json fitToJson(const numerics::FitReport& report, bool statistics) {
     return out;
 }
 
+// The code names of how a refinement ended, for scripts.
+std::string_view refineStatusName(numerics::RefineStatus status) {
+    using numerics::RefineStatus;
+    switch (status) {
+        case RefineStatus::Refined: return "refined";
+        case RefineStatus::NotRefinable: return "not-refinable";
+        case RefineStatus::ConstantY: return "constant-y";
+        case RefineStatus::StartNotFinite: return "start-not-finite";
+        case RefineStatus::NotConverged: return "not-converged";
+        case RefineStatus::Cancelled: return "cancelled";
+        case RefineStatus::NumericalFailure: return "numerical-failure";
+        case RefineStatus::Undetermined: return "undetermined";
+        case RefineStatus::OutOfRange: return "out-of-range";
+    }
+    return {};
+}
+
+// What `fit --refine` adds: how the refinement ended, its iterations and both
+// sums of squared errors in y; the standard errors and the covariance of the
+// refined coefficients.
+Json refinementToJson(const numerics::Refinement& refinement) {
+    Json out = Json::object();
+    out["refined"] = refinement.refined();
+    out["status"] = std::string(refineStatusName(refinement.status));
+    out["reason"] = numerics::refineReason(refinement);
+    out["iterations"] = refinement.iterations;
+    out["evaluations"] = refinement.evaluations;
+    out["sse"] = refinement.sse;
+    out["linearisedSse"] = refinement.linearisedSse;
+    out["linearisedCoefficients"] = refinement.linearisedCoefficients;
+    const auto p = static_cast<std::size_t>(refinement.linearisedCoefficients.size());
+    Json errors = Json::array(), covariance = Json::array();
+    if (refinement.refined() && refinement.covariance.size() == p * p) {
+        for (std::size_t i = 0; i < p; ++i) {
+            errors.push_back(std::sqrt(std::max(0.0, refinement.covariance[i * p + i])));
+            Json row = Json::array();
+            for (std::size_t j = 0; j < p; ++j) row.push_back(refinement.covariance[i * p + j]);
+            covariance.push_back(std::move(row));
+        }
+        out["standardErrors"] = std::move(errors);
+        out["covariance"] = std::move(covariance);
+    } else {
+        out["standardErrors"] = nullptr;
+        out["covariance"] = nullptr;
+    }
+    return out;
+}
+
 int runFit(const FitCommandOptions& o) {
     std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
     if (!opened) return ExitFailure;
@@ -101,9 +154,12 @@ int runFit(const FitCommandOptions& o) {
     if (!o.t.empty()) curve.fit.stats[2] = checkedNumber(o.t);
     if (!o.confidence.empty()) curve.confidence = checkedNumber(o.confidence);
 
-    numerics::FitReport report;
-    const int status = numerics::fitCurve(curve, *catalogue, henryY(diagram), &report);
+    numerics::CurveFit result;
+    const int status = numerics::computeCurveFit(curve, *catalogue, henryY(diagram), o.refine, &result);
     if (status != numerics::FitOk) return reportFailure(base::makeMessage(status, base::Heading::Error));
+    const numerics::FitReport& report = result.report;
+    // A refinement that is not kept leaves the linearised fit: said, not an error.
+    if (o.refine && !result.refinement.refined()) reportWarning(numerics::refineWarning(result.refinement));
 
     if (!o.report.empty()) {
         const int written = writeReportFile(curve, &(*catalogue)[curve.treatment], &report, diagram, o.report);
@@ -113,7 +169,9 @@ int runFit(const FitCommandOptions& o) {
         diagram.curves[static_cast<std::size_t>(o.curve)] = std::move(curve);
         if (const int saved = saveOrReport(diagram, o.output); saved != ExitSuccess) return saved;
     }
-    return writeJson(fitToJson(report, catalogue->statistics(report.kind)), {}, o.compact);
+    Json out = fitToJson(report, catalogue->statistics(report.kind) || report.refined);
+    if (o.refine) out["refinement"] = refinementToJson(result.refinement);
+    return writeJson(out, {}, o.compact);
 }
 
 int runRank(const FitCommandOptions& o) {
@@ -233,6 +291,10 @@ void addFitCommands(CLI::App& app, int& status) {
     fit->add_option("-o,--output", options->output,
                     "Fichier diagramme (.orx) où enregistrer la courbe ajustée (sinon rien n'est écrit)")
         ->type_name("FICHIER");
+    fit->add_flag("--refine", options->refine,
+                  "Affine l'ajustement par moindres carrés non linéaires sur y (modèles non linéaires en leurs "
+                  "coefficients : EXP, PUI, NOR, CAUCHY, ...), à partir de l'ajustement linéarisé ; s'il n'aboutit pas, "
+                  "l'ajustement linéarisé est conservé et la raison affichée");
     fit->add_option("--report", options->report,
                     "Fichier de la note de calcul : .txt (texte balisé), .rtf (traitement de texte) ou .csv (tableur)")
         ->type_name("FICHIER");

@@ -17,6 +17,7 @@
 #include "numerics/fit_kind.h"
 #include "numerics/fourier.h"
 #include "numerics/model_value.h"
+#include "numerics/refine_curve.h"
 #include "qt/image_output.h"
 #include "qt/picture_loader.h"
 #include "render/page_bands.h"
@@ -126,9 +127,12 @@ int runReport(const ReportOptions& o) {
     numerics::CatalogueLoad load = numerics::loadCatalogue(programDataPath(numerics::CatalogueFileName));
     if (!load.catalogue) return reportFailure(load.message);
     const bool henryY = numerics::axisKinds(diagram).y == numerics::ScaleHenry;
-    numerics::FitReport lastFit;
-    if (const int status = numerics::fitCurve(curve, *load.catalogue, henryY, &lastFit); status != numerics::FitOk)
+    // A refined curve is refined again: the report shows the fit the curve holds.
+    numerics::CurveFit result;
+    if (const int status = numerics::refitCurve(curve, *load.catalogue, henryY, &result); status != numerics::FitOk)
         return reportFailure(base::makeMessage(status, base::Heading::Error));
+    if (result.refineAsked && !result.refinement.refined()) reportWarning(numerics::refineWarning(result.refinement));
+    const numerics::FitReport& lastFit = result.report;
     const numerics::FitModel& model = (*load.catalogue)[curve.treatment];
     if (!o.output.empty()) return writeOutput(diagram, curve, &model, &lastFit, o, *preferences);
     const std::optional<std::string> text = reportText(curve, &model, &lastFit);

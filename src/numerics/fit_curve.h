@@ -4,6 +4,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "document/diagram.h"
@@ -56,8 +57,14 @@ struct FitReport {
     double residualVar = 0.0;
     double explainedVar = 0.0;
     bool hasStatistics = false;                 // variances and intervals computed
-    std::vector<double> variances;              // of the linear coefficients
+    std::vector<double> variances;              // of the linear coefficients (refined fit: of the coefficients)
     std::vector<std::array<double, 2>> intervals;  // lower, upper bound of each coefficient
+    // Set by a refinement by nonlinear least squares (refine_fit.h): the
+    // values above are then those of the refined fit, in y, unless it failed.
+    bool refineAsked = false;
+    bool refined = false;
+    int refineIterations = 0;
+    std::string refineReason;  // how it ended, in French (UTF-8)
 };
 
 struct FitOutcome {

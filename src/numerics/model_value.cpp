@@ -6,6 +6,7 @@
 
 #include "numerics/fit_kind.h"
 #include "numerics/probability.h"
+#include "numerics/refine_curve.h"
 
 namespace ordinax::numerics {
 
@@ -117,6 +118,8 @@ std::optional<double> valueAt(const Curve& curve, double x, const AxisKinds& axe
 
 double confidenceBand(const Curve& curve, double x, int side, int pointCount) {
     constexpr double Nothing = 1.0e35;
+    // A refined fit has the band of the delta method, for every refinable model.
+    if (const std::optional<double> refined = refinedConfidenceBand(curve, x, side)) return *refined;
     const auto& f = curve.fit;
     const auto& a = f.coefficient;
     double xs = 0.0;

@@ -36,6 +36,7 @@ std::optional<double> valueAt(const document::Curve& curve, double x, const Axis
 
 // Upper (side +1) or lower (side -1) confidence line of EXP, LIN, LOG, LOG10
 // and PUI fits at x; `pointCount` is the number of points the fit used.
+// A refined fit of any model has the band of the delta method instead.
 // 1e35 (nothing to draw) for other kinds or when the value cannot be computed.
 double confidenceBand(const document::Curve& curve, double x, int side, int pointCount);
 

@@ -6,9 +6,13 @@
 #include <optional>
 #include <vector>
 
+#include "base/encoding.h"
 #include "base/format.h"
+#include "base/strings.h"
+#include "base/strings_refinement.h"
 #include "base/text.h"
 #include "numerics/fit_kind.h"
+#include "numerics/refine_curve.h"
 #include "reports/report_format.h"
 
 namespace ordinax::reports {
@@ -77,6 +81,36 @@ std::string subscriptName(const char* format, int i) {
     return buffer;
 }
 
+// Whether the fit shown is refined: the fit just computed says so, or else
+// the curve's own record.
+bool refinedFit(const ReportInputs& in) {
+    return in.lastFit ? in.lastFit->refined : numerics::isRefined(*in.curve);
+}
+
+// Which fit the report shows, in the template's 8-bit text.
+std::string fitDescription(const ReportInputs& in) {
+    std::string text;
+    if (refinedFit(in)) {
+        text = base::messageText(base::MsgRefineFitRefined);
+    } else if (in.lastFit && in.lastFit->refineAsked) {
+        text = base::makeMessage(base::MsgRefineFitNotKept, base::Heading::None, in.lastFit->refineReason).text;
+    } else {
+        text = base::messageText(base::MsgRefineFitLinearised);
+    }
+    return base::utf8ToWindows1252Lossy(text);
+}
+
+// The refinement's own lines: both sums of squared errors in y, the iterations and the stop.
+void fillRefinement(std::string& text, const document::Curve& curve) {
+    const std::optional<numerics::RefinementRecord> record = numerics::storedRefinement(curve);
+    if (!record) return;
+    replaceAll(text, "@SCE@", formatNumber(record->sse));
+    replaceAll(text, "@SCE_LIN@", formatNumber(record->linearisedSse));
+    replaceAll(text, "@ITERATIONS@", intText(record->iterations));
+    replaceAll(text, "@ARRET@", base::utf8ToWindows1252Lossy(numerics::refineReason(
+                                    numerics::RefineStatus::Refined, record->stop, record->evaluations)));
+}
+
 double pointX(const document::Curve& curve, bool last) {
     const auto points = curve.points.view();
     if (points.empty()) return 0.0;
@@ -89,8 +123,10 @@ void fillRegression(std::string& text, const ReportInputs& in) {
     const int kind = curve.treatment;
     static const numerics::FitReport noFit;
     const numerics::FitReport& last = in.lastFit ? *in.lastFit : noFit;
-    const bool statistics = in.model && in.model->flag != 0;
+    // A refined fit has the statistics in y of every model.
+    const bool statistics = (in.model && in.model->flag != 0) || refinedFit(in);
     const int n = std::clamp(numerics::coefficientCount(kind), 0, numerics::MaxCoefficients);
+    if (refinedFit(in)) fillRefinement(text, curve);
 
     // 1. Coefficient rows.
     expandRows(text, "@AN@", 0, n - 1, [&](std::string& row, int i) {
@@ -204,8 +240,10 @@ std::string fillReport(std::string text, int kind, const ReportInputs& in) {
         if (!name.empty()) name[0] = base::upperCase1252(name[0]);
         replaceAll(text, "@FUNCTION@", name);
         replaceAll(text, "@EXPRESSION@", in.model ? in.model->equation : std::string());
+        replaceAll(text, "@AJUSTEMENT@", fitDescription(in));
         if (withoutCorrelation(model)) dropBlock(text, "CCOR", false);
-        if (!(in.model && in.model->flag != 0)) dropBlock(text, "STAT", false);
+        if (!(in.model && in.model->flag != 0) && !refinedFit(in)) dropBlock(text, "STAT", false);
+        if (!refinedFit(in)) dropBlock(text, "AFFINE", false);
     } else if (in.curve->fit.harmonicCount < 1) {
         dropBlock(text, "HARMONIC", true);
     }

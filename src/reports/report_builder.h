@@ -17,6 +17,9 @@ namespace ordinax::reports {
 // What a report is made of: the curve after its computation, the model's
 // catalogue record and the results of the most recent fit (determination,
 // correlation, degrees of freedom and intervals are not kept in the curve).
+// The report says which fit it shows ("@AJUSTEMENT@"): the linearised one,
+// the refined one (whose statistics in y it prints for every model, with the
+// "AFFINE" block), or the linearised one kept when a refinement failed.
 struct ReportInputs {
     const document::Curve* curve = nullptr;
     const numerics::FitModel* model = nullptr;     // regression: the curve's model

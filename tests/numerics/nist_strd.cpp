@@ -36,9 +36,7 @@ std::pair<int, int> lineRange(const std::string& line) {
     throw std::runtime_error("no line range in: " + line);
 }
 
-}  // namespace
-
-NistDataset readNist(const std::string& name) {
+std::vector<std::string> readLines(const std::string& name) {
     std::ifstream file(std::string(ORDINAX_SOURCE_DIR) + "/tests/numerics/data/nist-strd/" + name + ".dat", std::ios::binary);
     if (!file) throw std::runtime_error("missing NIST file " + name);
     std::vector<std::string> lines;
@@ -46,6 +44,20 @@ NistDataset readNist(const std::string& name) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
     }
+    return lines;
+}
+
+// The line range of the header line that names `block` ("Certified Values", "Data").
+std::pair<int, int> blockRange(const std::vector<std::string>& lines, const std::string& block) {
+    for (std::size_t i = 0; i < 10 && i < lines.size(); ++i)
+        if (lines[i].find(block) != std::string::npos) return lineRange(lines[i]);
+    throw std::runtime_error("no " + block + " range");
+}
+
+}  // namespace
+
+NistDataset readNist(const std::string& name) {
+    const std::vector<std::string> lines = readLines(name);
     const auto [certifiedFirst, certifiedLast] = lineRange(lines.at(4));
     const auto [dataFirst, dataLast] = lineRange(lines.at(5));
     NistDataset data;
@@ -61,6 +73,33 @@ NistDataset readNist(const std::string& name) {
             data.rSquared = number(w.at(1));
         } else if (w[0] == "Regression") {
             data.fStatistic = number(w.at(4));
+        }
+    }
+    for (int i = dataFirst; i <= dataLast; ++i) {
+        const auto w = words(lines.at(static_cast<std::size_t>(i - 1)));
+        data.points.push_back({number(w.at(1)), number(w.at(0))});
+    }
+    return data;
+}
+
+NistNonlinear readNistNonlinear(const std::string& name) {
+    const std::vector<std::string> lines = readLines(name);
+    const auto [certifiedFirst, certifiedLast] = blockRange(lines, "Certified Values");
+    const auto [dataFirst, dataLast] = blockRange(lines, "Data ");
+    NistNonlinear data;
+    for (int i = certifiedFirst; i <= certifiedLast; ++i) {
+        const auto w = words(lines.at(static_cast<std::size_t>(i - 1)));
+        if (w.empty()) continue;
+        // "b1 = start1 start2 estimate deviation"
+        if (w[0].size() >= 2 && w[0][0] == 'b' && std::isdigit(static_cast<unsigned char>(w[0][1]))) {
+            data.estimate.push_back(number(w.at(4)));
+            data.deviation.push_back(number(w.at(5)));
+        } else if (w[0] == "Residual" && w.at(1) == "Sum") {
+            data.residualSquares = number(w.at(4));
+        } else if (w[0] == "Residual" && w.at(1) == "Standard") {
+            data.residualDeviation = number(w.at(3));
+        } else if (w[0] == "Degrees") {
+            data.dof = static_cast<int>(number(w.at(3)));
         }
     }
     for (int i = dataFirst; i <= dataLast; ++i) {

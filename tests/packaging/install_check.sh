@@ -19,7 +19,8 @@ for f in bin/ordinax bin/ordinax-cli \
          share/ordinax/help/index.html share/ordinax/help/acquisition.html \
          share/applications/ordinax.desktop share/mime/packages/ordinax.xml \
          share/icons/hicolor/scalable/apps/ordinax.svg share/icons/hicolor/48x48/apps/ordinax.png \
-         share/icons/hicolor/128x128/apps/ordinax.png share/icons/hicolor/256x256/apps/ordinax.png; do
+         share/icons/hicolor/128x128/apps/ordinax.png share/icons/hicolor/256x256/apps/ordinax.png \
+         share/doc/ordinax/copyright; do
   [ -s "$prefix/$f" ] || fail "missing $f"
 done
 # Nothing of the data may be left beside the installed programs: the lookup must go through share/.
