@@ -26,5 +26,7 @@ std::span<const StringEntry> unitStrings();
 std::span<const StringEntry> reportStrings();
 // The desktop application.
 std::span<const StringEntry> shellStrings();
+// The curve menu, the coordinates grid and its tools, symbols, lines, curve export.
+std::span<const StringEntry> curveStrings();
 
 }  // namespace ordinax::base
