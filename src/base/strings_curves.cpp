@@ -35,13 +35,11 @@ constexpr StringEntry Table[] = {
     {MsgFieldNotNumber, "« %s » n'est pas une valeur numérique !"},
     {MsgGridDiscardConfirm, "Les modifications des coordonnées de cette courbe\nvont être abandonnées.\n\nConfirmation ?"},
     {MsgGridStatusPoints, "%s point{|s}"},
-    {MsgGridUnitLater, "Le choix des unités sera disponible dans une prochaine version."},
 
     {MsgNewCurveNoCurveInFile, "Le diagramme %s ne comporte aucune courbe !"},
     {MsgDuplicateTitle, "%s (copie)"},
     {MsgConcatenateTitle, "Concaténation"},
     {MsgInfoNoPoint, "aucun point"},
-    {MsgCurveChooseFirst, "  Choisir la courbe"},
     {MsgCurveExported, "La courbe a été exportée dans le fichier %s."},
     {MsgCurveAllCurves, "<Toutes les courbes>"},
     {MsgLineNeedsTreatment,

@@ -29,7 +29,6 @@ enum : int {
     MsgGridValueNotFound = 10013,      // "La valeur %s n'a pas été trouvée !"
     MsgGridCellNotNumber = 10014,      // a typed cell that is not a number
     MsgGridRowHeaderNew = 10015,       // header of the row that appends a point
-    MsgGridUnitLater = 10016,          // tooltip of "Unité" while the unit sheet is not there
     MsgFieldNotNumber = 10017,         // a tool's field that is not a number
     MsgGridDiscardConfirm = 10018,     // leaving the grid with "Annuler" after changes
     MsgGridStatusPoints = 10019,       // the grid's status line: number of points
@@ -39,7 +38,6 @@ enum : int {
     MsgDuplicateTitle = 10026,         // default title of a copy: "%s (copie)"
     MsgConcatenateTitle = 10027,       // default title of a concatenation
     MsgInfoNoPoint = 10028,            // information: the curve has no point
-    MsgCurveChooseFirst = 10029,       // caption of the curve choice before a command
     MsgCurveExported = 10030,          // "La courbe a été exportée dans le fichier %s."
     MsgCurveAllCurves = 10031,         // delimitation with no curve selected: every curve
     MsgLineNeedsTreatment = 10032,     // the line dialog on a curve without smoothing

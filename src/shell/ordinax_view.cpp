@@ -76,10 +76,12 @@ void COrdinaxView::updateScrollBar() {
     if (m >= 0 && m < 5)
         scrollY_[static_cast<std::size_t>(m)] = std::min(scrollY_[static_cast<std::size_t>(m)], maximum);
     QScrollBar* bar = verticalScrollBar();
-    const QSignalBlocker block(bar);  // the stored offset is already right
-    bar->setRange(0, maximum);
     bar->setPageStep(std::max(1, viewport()->height()));
     bar->setSingleStep(20);
+    // Not blocked: the range change is what shows or hides the bar at once (a
+    // mode change, not only a resize). The stored offset is already right, so
+    // the bar following it scrolls nothing (see scrollContentsBy).
+    bar->setRange(0, maximum);
     bar->setValue(scrollY(m));
 }
 
@@ -299,7 +301,10 @@ void COrdinaxView::resizeEvent(QResizeEvent* event) {
 
 void COrdinaxView::scrollContentsBy(int, int) {
     const int m = mode();
-    if (m >= 0 && m < 5) scrollY_[static_cast<std::size_t>(m)] = verticalScrollBar()->value();
+    if (m < 0 || m >= 5) return;
+    const int value = verticalScrollBar()->value();
+    if (scrollY_[static_cast<std::size_t>(m)] == value) return;  // the bar followed the stored offset
+    scrollY_[static_cast<std::size_t>(m)] = value;
     scheduleRedraw();
 }
 

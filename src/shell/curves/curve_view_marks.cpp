@@ -52,12 +52,13 @@ void drawCurveMarks(QPainter& painter, const QPalette& palette, const render::Di
         const std::size_t n = points.size();
         const std::size_t step = std::max<std::size_t>(1, n / CurveHandleCount);
         const QRect plot(layout.plotRect.left, layout.plotRect.top, layout.plotRect.width(), layout.plotRect.height());
-        painter.setPen(QPen(accent, 1));
-        painter.setBrush(palette.color(QPalette::Base));
+        // Filled in the selection colour with a light rim: seen over any symbol and any background.
+        painter.setPen(QPen(Qt::white, 1));
+        painter.setBrush(accent);
         for (std::size_t i = 0; i < n; i += step) {
             const auto at = render::pointToDevice(layout.mapping, points[i].x, points[i].y);
             if (!at || !plot.contains(at->x, at->y)) continue;
-            painter.drawRect(QRect(at->x - 2, at->y - 2, 4, 4));
+            painter.drawRect(QRect(at->x - 3, at->y - 3, 6, 6));
         }
     }
     painter.restore();
