@@ -32,6 +32,17 @@ void fitFlags(GridCurve& grid) {
 
 double& coordinate(Point& p, int column) { return column == GridColumnX ? p.x : p.y; }
 
+// "%g" as the grid copies, with more digits only when six would change the
+// value: a copy pasted back gives the same points.
+std::string copiedNumber(double v) {
+    for (int digits = 6; digits < 17; ++digits) {
+        std::string text = base::formatPrintf("%.*g", digits, v);
+        const auto back = base::parseNumber(text);
+        if (back && *back == v) return text;
+    }
+    return base::formatPrintf("%.17g", v);
+}
+
 bool differs(double a, double b) {
     // Bitwise, so that a value typed again over itself is no change, NaN included.
     return std::memcmp(&a, &b, sizeof a) != 0;
@@ -76,9 +87,18 @@ void markChangedCells(GridCurve& grid, const GridCurve& before) {
     }
 }
 
+void GridHistory::dropOldest() {
+    while (static_cast<int>(steps_.size()) > Capacity) steps_.pop_front();
+}
+
 void GridHistory::push(GridCurve snapshot) {
-    snapshots_.push_back(std::move(snapshot));
-    while (static_cast<int>(snapshots_.size()) > Capacity) snapshots_.pop_front();
+    steps_.emplace_back(std::move(snapshot));
+    dropOldest();
+}
+
+void GridHistory::push(const CellChange& cell) {
+    steps_.emplace_back(cell);
+    dropOldest();
 }
 
 bool GridHistory::record(const GridCurve& before, const GridCurve& after) {
@@ -88,11 +108,27 @@ bool GridHistory::record(const GridCurve& before, const GridCurve& after) {
 }
 
 bool GridHistory::undo(GridCurve& grid) {
-    if (snapshots_.empty()) return false;
+    if (steps_.empty()) return false;
+    auto step = std::move(steps_.back());
+    steps_.pop_back();
+    if (auto* cell = std::get_if<CellChange>(&step)) {
+        fitFlags(grid);
+        const auto row = static_cast<std::size_t>(cell->row);
+        if (cell->appended) {
+            if (row + 1 != grid.curve.points.size()) return true;  // not the last point any more: nothing to take back
+            grid.curve.points.resize(row);
+            grid.xFlags.resize(row);
+            grid.yFlags.resize(row);
+            return true;
+        }
+        if (row >= grid.curve.points.size()) return true;
+        coordinate(grid.curve.points.edit()[row], cell->column) = cell->previous;
+        (cell->column == GridColumnX ? grid.xFlags : grid.yFlags)[row] = cell->previousFlag;
+        return true;
+    }
     // The title is typed, not an action of the grid: going back keeps it.
     std::string title = std::move(grid.curve.title);
-    grid = std::move(snapshots_.back());
-    snapshots_.pop_back();
+    grid = std::move(std::get<GridCurve>(step));
     grid.curve.title = std::move(title);
     fitFlags(grid);
     return true;
@@ -109,10 +145,13 @@ CopyResult copyCells(const Curve& curve, const GridSelection& selection) {
     for (int row = cells.firstRow(); row <= cells.lastRow(); ++row) {
         const Point& p = points[static_cast<std::size_t>(row)];
         if (row != cells.firstRow()) text += "\r\n";
-        if (kind == 2)
-            text += base::formatPrintf("%g\t%g", p.x, p.y);
-        else
-            text += base::numberText(kind == 0 ? p.x : p.y);
+        if (kind == 2) {
+            text += copiedNumber(p.x);
+            text += '\t';
+            text += copiedNumber(p.y);
+        } else {
+            text += copiedNumber(kind == 0 ? p.x : p.y);
+        }
     }
     return {std::move(text), {}};
 }
@@ -179,32 +218,35 @@ CellEdit setCell(GridCurve& grid, int row, int column, std::string_view text) {
             while (!typed.empty() && (typed.back() == ' ' || typed.back() == '\t')) typed.remove_suffix(1);
             // An emptied cell keeps its value: only a wrong text deserves a word.
             if (typed.empty()) return {};
-            return {false, makeMessage(base::MsgGridCellNotNumber, Heading::Warning, typed)};
+            return {false, makeMessage(base::MsgGridCellNotNumber, Heading::Warning, typed), {}};
         }
         case base::NumberFieldCheck::Outcome::Refused: {
             base::Message refused = check.message;
             refused.heading = Heading::Warning;
-            return {false, std::move(refused)};
+            return {false, std::move(refused), {}};
         }
         case base::NumberFieldCheck::Outcome::Accepted:
             break;
     }
     fitFlags(grid);
     if (row == n) {
-        if (n >= MaxPoints) return {false, makeMessage(base::MsgGridInsertFull, Heading::Error)};
+        if (n >= MaxPoints) return {false, makeMessage(base::MsgGridInsertFull, Heading::Error), {}};
         Point added;
         coordinate(added, column) = check.value;
         grid.curve.points.resize(static_cast<std::size_t>(n) + 1);
         grid.curve.points.edit()[static_cast<std::size_t>(n)] = added;
         grid.xFlags.push_back(column == GridColumnX ? CellEdited : CellKept);
         grid.yFlags.push_back(column == GridColumnY ? CellEdited : CellKept);
-        return {true, {}};
+        return {true, {}, CellChange{row, column, 0.0, CellKept, true}};
     }
     const Point& was = grid.curve.points[static_cast<std::size_t>(row)];
-    if (!differs(column == GridColumnX ? was.x : was.y, check.value)) return {};
+    const double previous = column == GridColumnX ? was.x : was.y;
+    if (!differs(previous, check.value)) return {};
+    char& flag = (column == GridColumnX ? grid.xFlags : grid.yFlags)[static_cast<std::size_t>(row)];
+    const CellChange change{row, column, previous, flag, false};
     coordinate(grid.curve.points.edit()[static_cast<std::size_t>(row)], column) = check.value;
-    (column == GridColumnX ? grid.xFlags : grid.yFlags)[static_cast<std::size_t>(row)] = CellEdited;
-    return {true, {}};
+    flag = CellEdited;
+    return {true, {}, change};
 }
 
 std::optional<PointExtent> pointExtent(const Curve& curve) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "base/message.h"
 #include "document/diagram.h"
@@ -71,30 +72,45 @@ struct GridCurve {
 // marks kept; with another number of points no cell is marked.
 void markChangedCells(GridCurve& grid, const GridCurve& before);
 
-// The last actions of the grid: up to ten snapshots, newest last.
+// One typed cell as the history keeps it: what the cell held before, or
+// that the point was appended by typing into the grid's last row.
+struct CellChange {
+    int row = 0;
+    int column = GridColumnX;
+    double previous = 0.0;
+    char previousFlag = CellKept;
+    bool appended = false;
+};
+
+// The last actions of the grid: up to ten steps, newest last. A step is a
+// snapshot of the grid, or a single typed cell (kept as the cell alone, so
+// that typing into a million points copies none of them).
 class GridHistory {
 public:
     static constexpr int Capacity = 10;
 
     // Keeps `snapshot` as the newest; the oldest is dropped past ten.
     void push(GridCurve snapshot);
+    void push(const CellChange& cell);
     // Keeps `before` when `after` differs from it; true when kept.
     bool record(const GridCurve& before, const GridCurve& after);
-    // Puts the newest snapshot back into `grid` (the title stays as typed
+    // Puts the newest step back into `grid` (the title stays as typed
     // since); false when there is none.
     bool undo(GridCurve& grid);
-    bool canUndo() const { return !snapshots_.empty(); }
-    int size() const { return static_cast<int>(snapshots_.size()); }
-    void clear() { snapshots_.clear(); }
+    bool canUndo() const { return !steps_.empty(); }
+    int size() const { return static_cast<int>(steps_.size()); }
+    void clear() { steps_.clear(); }
 
 private:
-    std::deque<GridCurve> snapshots_;
+    void dropOldest();
+    std::deque<std::variant<GridCurve, CellChange>> steps_;
 };
 
 // "&Copier": the selected rows as text, one line per row, lines separated by
 // CR LF with none after the last: the X value, the Y value, or "X\tY", each
-// "%g" with "." as decimal point. Refused (empty text, message) without a
-// point or with fewer than 2 selected cells.
+// "%g" with "." as decimal point (with more digits when six would not give
+// the value back). Refused (empty text, message) without a point or with
+// fewer than 2 selected cells.
 struct CopyResult {
     std::string text;
     base::Message message;
@@ -125,6 +141,7 @@ bool insertPoint(GridCurve& grid, int before, Point point);
 struct CellEdit {
     bool changed = false;
     base::Message message;
+    CellChange change;  // what to keep for going back, when changed
 };
 CellEdit setCell(GridCurve& grid, int row, int column, std::string_view text);
 

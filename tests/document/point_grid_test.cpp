@@ -55,6 +55,10 @@ TEST(GridCopy, WritesTheSelectedColumnsWithoutATrailingLineEnd) {
     EXPECT_EQ(copyCells(g.curve, GridSelection::rows(0, 1)).text, "1\t10\r\n2\t20.5");
     // A selection running past the last point copies the points there are.
     EXPECT_EQ(copyCells(g.curve, GridSelection::rows(4, 7)).text, "5\t50");
+    // Six digits are not enough for every value: a copy pasted back must give the same points.
+    const GridCurve precise = gridOf({{3.14159265, 0.1}, {1.0 / 3.0, 2e-300}});
+    EXPECT_EQ(copyCells(precise.curve, GridSelection::rows(0, 1)).text,
+              "3.14159265\t0.1\r\n0.3333333333333333\t2e-300");
 }
 
 TEST(GridCopy, NeedsTwoCellsOfACurveWithPoints) {
@@ -155,6 +159,30 @@ TEST(GridHistoryRules, AnEleventhChangeDropsTheOldestAndTenStepsRemain) {
 
     // A command that changed nothing leaves no step.
     EXPECT_FALSE(history.record(g, g));
+}
+
+TEST(GridHistoryRules, TypedCellsGoBackOneByOne) {
+    GridCurve g = gridOf({{1, 1}});
+    GridHistory history;
+    const CellEdit appended = setCell(g, 1, GridColumnX, "5");
+    ASSERT_TRUE(appended.changed);
+    history.push(appended.change);
+    const CellEdit typed = setCell(g, 0, GridColumnY, "7");
+    history.push(typed.change);
+    GridCurve snapshot = g;
+    history.push(snapshot);  // a snapshot step between them
+    ASSERT_TRUE(deleteRows(g, GridSelection::rows(0, 0)));
+    EXPECT_EQ(history.size(), 3);
+
+    ASSERT_TRUE(history.undo(g));  // the deleted row comes back
+    EXPECT_EQ(pointsOf(g), (std::vector<Point>{{1, 7}, {5, 0}}));
+    ASSERT_TRUE(history.undo(g));  // the typed 7 goes
+    EXPECT_EQ(pointsOf(g), (std::vector<Point>{{1, 1}, {5, 0}}));
+    EXPECT_EQ(g.yFlags, "00");
+    ASSERT_TRUE(history.undo(g));  // the appended point goes
+    EXPECT_EQ(pointsOf(g), (std::vector<Point>{{1, 1}}));
+    EXPECT_EQ(g.xFlags, "0");
+    EXPECT_FALSE(history.canUndo());
 }
 
 TEST(GridHistoryRules, GoingBackKeepsTheTypedTitleAndRestoresNames) {

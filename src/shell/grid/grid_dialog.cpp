@@ -144,16 +144,22 @@ bool GridDialog::changePoints(const std::function<base::Message(document::Curve&
 }
 
 bool GridDialog::typeCell(int row, int column, const QString& text) {
-    const document::GridCurve before = grid_;
     const int count = grid_.pointCount();
+    // The working copy lets go of the points while the cell is written: the
+    // grid then holds them alone and writes in place instead of copying a
+    // large curve for every cell (the history keeps the cell, not the curve).
+    working_.curves[static_cast<std::size_t>(curve_)].points.clear();
     const document::CellEdit edit = document::setCell(grid_, row, column, modelText(text));
     if (!edit.message.empty()) {
         // Shown once the editor has closed: a message box inside the commit would reopen it.
         const base::Message message = edit.message;
         QTimer::singleShot(0, this, [this, message] { prompts().show(message); });
     }
-    if (!edit.changed) return false;
-    history_.push(before);
+    if (!edit.changed) {
+        working_.curves[static_cast<std::size_t>(curve_)].points = grid_.curve.points;
+        return false;
+    }
+    history_.push(edit.change);
     model_->cellChanged(row, column, count);
     writeBack();
     updateState();
