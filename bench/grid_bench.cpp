@@ -1,8 +1,8 @@
 // The coordinates grid on large curves, in the application's widgets under
 // the off-screen platform: opening the grid of a million points and painting
 // its first page; one typed cell committed with the view drawn again (and,
-// to see where the time goes, the cell alone and the drawing alone); pasting
-// 100 000 rows; sorting a million shuffled points through the grid's change
+// to see where the time goes, the cell alone and the drawing alone); copying
+// a million rows to the clipboard; pasting 100 000 rows; sorting a million shuffled points through the grid's change
 // path (the sort tool once its dialog is answered). The curves are a noisy
 // wave sampled along x, built before timing; the memory is warm.
 #include <benchmark/benchmark.h>
@@ -128,6 +128,14 @@ void BM_CellEditMillionPointsNoView(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CellEditMillionPointsNoView)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_CopyMillionRows(benchmark::State& state) {
+    Bench bench(Million);
+    shell::GridDialog grid(bench.prompts, bench.working, 0, nullptr);
+    grid.setSelection(document::GridSelection::rows(0, Million - 1));
+    for (auto _ : state) grid.copyCells();
+}
+BENCHMARK(BM_CopyMillionRows)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_PasteHundredThousandRows(benchmark::State& state) {
     QString text;

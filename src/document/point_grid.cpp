@@ -4,6 +4,7 @@
 #include "document/point_grid.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -33,14 +34,20 @@ void fitFlags(GridCurve& grid) {
 double& coordinate(Point& p, int column) { return column == GridColumnX ? p.x : p.y; }
 
 // "%g" as the grid copies, with more digits only when six would change the
-// value: a copy pasted back gives the same points.
+// value: a copy pasted back gives the same points. The shortest text that
+// reads back tells how many digits are needed (one conversion, not a search).
 std::string copiedNumber(double v) {
-    for (int digits = 6; digits < 17; ++digits) {
-        std::string text = base::formatPrintf("%.*g", digits, v);
-        const auto back = base::parseNumber(text);
-        if (back && *back == v) return text;
+    char shortest[64];
+    const auto end = std::to_chars(shortest, shortest + sizeof shortest, v).ptr;
+    int digits = 0;
+    bool leading = true;
+    for (const char* c = shortest; c != end && *c != 'e'; ++c) {
+        if (*c < '0' || *c > '9') continue;
+        if (leading && *c == '0') continue;
+        leading = false;
+        ++digits;
     }
-    return base::formatPrintf("%.17g", v);
+    return base::formatPrintf("%.*g", std::max(digits, 6), v);
 }
 
 bool differs(double a, double b) {

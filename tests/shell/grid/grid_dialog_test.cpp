@@ -15,6 +15,7 @@
 #include "../curves/curve_test_support.h"
 #include "shell/common/number_field.h"
 #include "shell/grid/grid_dialog.h"
+#include "shell/grid/grid_hooks.h"
 #include "shell/grid/grid_row_dialogs.h"
 #include "shell/common/diagram_edit.h"
 
@@ -209,6 +210,41 @@ TEST_F(GridTest, SelectRowsByNumber) {
     EXPECT_EQ(grid().selection(), GridSelection::column(GridColumnY, 1, 3));
     click(&grid(), "deselectButton");
     EXPECT_TRUE(grid().selection().empty());
+}
+
+TEST_F(GridTest, UnitAndFunctionButtonsOpenTheWindowsThatInstalledThem) {
+    setGridUnitChooser([](QWidget*, document::UnitDef& unit, int axis) {
+        unit.factorCount = axis + 1;
+        return true;
+    });
+    setGridFunctionEditor([](QWidget*, document::Diagram& working, int curve) {
+        // The function computes the curve again: two points.
+        working.curves[static_cast<std::size_t>(curve)].points =
+            document::PointBuffer(std::vector<Point>{{0, 1}, {1, 2}});
+        return true;
+    });
+    open({{5, 5}});
+    ASSERT_TRUE(child<QWidget>(&grid(), "yUnitButton")->isEnabled());
+    click(&grid(), "yUnitButton");
+    EXPECT_EQ(edit_->working().curves[0].unit[1].factorCount, 2);
+    click(&grid(), "functionButton");
+    EXPECT_EQ(points(), (std::vector<Point>{{0, 1}, {1, 2}}));
+    click(&grid(), "undoButton");  // the function's points are one of the grid's actions
+    EXPECT_EQ(points(), (std::vector<Point>{{5, 5}}));
+    setGridUnitChooser({});
+    setGridFunctionEditor({});
+}
+
+TEST_F(GridTest, ShowingTheCurveAloneLastsWhileTheGridIsOpen) {
+    open({{1, 1}, {2, 2}});
+    ASSERT_EQ(frame().view().shownCurve(), -1);
+    click(&grid(), "showAloneButton");
+    EXPECT_EQ(frame().view().shownCurve(), 0);
+    click(&grid(), "showAloneButton");
+    EXPECT_EQ(frame().view().shownCurve(), -1);
+    click(&grid(), "showAloneButton");
+    click(&grid(), "okButton");
+    EXPECT_EQ(frame().view().shownCurve(), -1);
 }
 
 class GridCommandTest : public test::DialogFrameTest {};

@@ -106,7 +106,7 @@ void SymbolDialog::fillCharacters() {
     glyph.outerColour = 0;
     for (int code = document::CharacterCodeMin; code <= document::CharacterCodeMax; ++code) {
         glyph.character = code;
-        ui_->characterCombo->addItem(symbolIcon(glyph, IconSide, 12), QStringLiteral("Code %1").arg(code));
+        ui_->characterCombo->addItem(symbolIcon(glyph, IconSide, 16), QStringLiteral("Code %1").arg(code));
     }
     ui_->characterCombo->setCurrentIndex(symbol_.character - document::CharacterCodeMin);
 }
