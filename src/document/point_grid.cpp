@@ -33,21 +33,32 @@ void fitFlags(GridCurve& grid) {
 
 double& coordinate(Point& p, int column) { return column == GridColumnX ? p.x : p.y; }
 
-// "%g" as the grid copies, with more digits only when six would change the
-// value: a copy pasted back gives the same points. The shortest text that
-// reads back tells how many digits are needed (one conversion, not a search).
-std::string copiedNumber(double v) {
-    char shortest[64];
-    const auto end = std::to_chars(shortest, shortest + sizeof shortest, v).ptr;
+// Appends v as "%g" writes it (three exponent digits, as every number the
+// program writes), with more digits only when six would change the value: a
+// copy pasted back gives the same points. The shortest text that reads back
+// tells how many digits are needed; std::to_chars does both conversions
+// without the cost of printf, which a million rows would feel.
+void appendCopied(std::string& out, double v) {
+    char text[64];
+    char* end = std::to_chars(text, text + sizeof text, v).ptr;
     int digits = 0;
     bool leading = true;
-    for (const char* c = shortest; c != end && *c != 'e'; ++c) {
+    for (const char* c = text; c != end && *c != 'e'; ++c) {
         if (*c < '0' || *c > '9') continue;
         if (leading && *c == '0') continue;
         leading = false;
         ++digits;
     }
-    return base::formatPrintf("%.*g", std::max(digits, 6), v);
+    end = std::to_chars(text, text + sizeof text, v, std::chars_format::general, std::max(digits, 6)).ptr;
+    const char* e = std::find(text, end, 'e');
+    if (e == end) {
+        out.append(text, static_cast<std::size_t>(end - text));
+        return;
+    }
+    // "e-07" becomes "e-007".
+    out.append(text, static_cast<std::size_t>(e + 2 - text));
+    for (std::ptrdiff_t written = end - (e + 2); written < 3; ++written) out += '0';
+    out.append(e + 2, static_cast<std::size_t>(end - (e + 2)));
 }
 
 bool differs(double a, double b) {
@@ -153,11 +164,11 @@ CopyResult copyCells(const Curve& curve, const GridSelection& selection) {
         const Point& p = points[static_cast<std::size_t>(row)];
         if (row != cells.firstRow()) text += "\r\n";
         if (kind == 2) {
-            text += copiedNumber(p.x);
+            appendCopied(text, p.x);
             text += '\t';
-            text += copiedNumber(p.y);
+            appendCopied(text, p.y);
         } else {
-            text += copiedNumber(kind == 0 ? p.x : p.y);
+            appendCopied(text, kind == 0 ? p.x : p.y);
         }
     }
     return {std::move(text), {}};

@@ -29,6 +29,29 @@ namespace ordinax::shell {
 
 using document::GridSelection;
 
+namespace {
+
+// The busy cursor while a copy or a paste of many rows runs (half a second
+// for a million rows).
+class BusyCursor {
+public:
+    explicit BusyCursor(bool busy) : busy_(busy) {
+        if (busy_) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~BusyCursor() {
+        if (busy_) QGuiApplication::restoreOverrideCursor();
+    }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    bool busy_;
+};
+
+constexpr int ManyRows = 100'000;
+
+}  // namespace
+
 GridDialog::GridDialog(UserPrompts& prompts, document::Diagram& working, int curve, COrdinaxView* view,
                        QWidget* parent)
     : OrdinaxDialog(prompts, parent), ui_(std::make_unique<Ui::GridDialog>()), working_(working), curve_(curve),
@@ -219,7 +242,9 @@ void GridDialog::readTexts() {
 }
 
 void GridDialog::copyCells() {
-    const document::CopyResult copied = document::copyCells(grid_.curve, selection());
+    const GridSelection s = selection();
+    const BusyCursor busy(s.rowCount() >= ManyRows);
+    const document::CopyResult copied = document::copyCells(grid_.curve, s);
     if (!copied.message.empty()) {
         prompts().show(copied.message);
         return;
@@ -261,6 +286,7 @@ void GridDialog::pasteCells() {
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     std::optional<std::string> text;
     if (mime && mime->hasText()) text = mime->text().toStdString();
+    const BusyCursor busy(text && text->size() >= std::size_t{10} * ManyRows);
     const document::GridCurve before = grid_;
     const exchange::PasteResult pasted =
         exchange::pasteCells(grid_, selection(), text ? std::optional<std::string_view>(*text) : std::nullopt);
