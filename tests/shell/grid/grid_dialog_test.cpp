@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTest>
 
 #include "../curves/curve_test_support.h"
 #include "shell/common/number_field.h"
@@ -194,6 +195,26 @@ TEST_F(GridTest, CutDeleteAndInsertWorkOnWholeRows) {
     grid().setSelection(GridSelection::rows(0, 2));
     click(&grid(), "deleteButton");
     EXPECT_EQ(points().size(), 3u);  // "No": nothing removed
+}
+
+TEST_F(GridTest, KeysOfTheTableRunTheGridsCommands) {
+    open({{1, 1}, {2, 2}, {3, 3}});
+    grid().show();
+    grid().activateWindow();
+    grid().table()->setFocus();
+    QApplication::processEvents();
+    grid().setSelection(GridSelection::rows(0, 1));
+    QTest::keyClick(grid().table(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboardText(), QStringLiteral("1\t1\r\n2\t2"));
+    QTest::keyClick(grid().table(), Qt::Key_Delete);
+    EXPECT_EQ(points(), (std::vector<Point>{{3, 3}}));
+    QTest::keyClick(grid().table(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(points().size(), 3u);
+    // Enter moves down a row instead of closing the grid.
+    grid().table()->setCurrentIndex(model()->index(0, 1));
+    QTest::keyClick(grid().table(), Qt::Key_Return);
+    EXPECT_EQ(grid().table()->currentIndex().row(), 1);
+    EXPECT_TRUE(grid().isVisible());
 }
 
 TEST_F(GridTest, SelectRowsByNumber) {
