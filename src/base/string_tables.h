@@ -30,5 +30,7 @@ std::span<const StringEntry> refinementStrings();
 std::span<const StringEntry> shellStrings();
 // Getting data in from the desktop application.
 std::span<const StringEntry> dataStrings();
+// The curve menu, the coordinates grid and its tools, symbols, lines, curve export.
+std::span<const StringEntry> curveStrings();
 
 }  // namespace ordinax::base

@@ -15,6 +15,7 @@
 #include "base/strings_shell.h"
 #include "qt/painter_device.h"
 #include "render/page_bands.h"
+#include "shell/curves/curve_view_marks.h"
 
 namespace ordinax::shell {
 
@@ -47,13 +48,18 @@ int COrdinaxView::scrollY(int displayMode) const {
 }
 
 void COrdinaxView::setShownCurve(int curve) {
-    shownCurve_ = curve < 0 || curve >= document_.diagram().curveCount() ? -1 : curve;
+    // A dialog's new curve exists only in the working copy the view shows.
+    shownCurve_ = curve < 0 || curve >= shownDiagram().curveCount() ? -1 : curve;
     refresh();
 }
 
 void COrdinaxView::resetScroll() {
     scrollY_.fill(0);
     updateScrollBar();
+    // The read-out of the previous diagram means nothing for the next one.
+    relative_ = false;
+    reference_ = {0.0, 0.0};
+    emit readoutChanged(QString());
 }
 
 ViewGeometry COrdinaxView::geometry() const {
@@ -70,15 +76,17 @@ void COrdinaxView::updateScrollBar() {
     if (m >= 0 && m < 5)
         scrollY_[static_cast<std::size_t>(m)] = std::min(scrollY_[static_cast<std::size_t>(m)], maximum);
     QScrollBar* bar = verticalScrollBar();
-    const QSignalBlocker block(bar);  // the stored offset is already right
-    bar->setRange(0, maximum);
     bar->setPageStep(std::max(1, viewport()->height()));
     bar->setSingleStep(20);
+    // Not blocked: the range change is what shows or hides the bar at once (a
+    // mode change, not only a resize). The stored offset is already right, so
+    // the bar following it scrolls nothing (see scrollContentsBy).
+    bar->setRange(0, maximum);
     bar->setValue(scrollY(m));
 }
 
 void COrdinaxView::refresh() {
-    if (shownCurve_ >= document_.diagram().curveCount()) shownCurve_ = -1;
+    if (shownCurve_ >= shownDiagram().curveCount()) shownCurve_ = -1;
     updateScrollBar();
     dirty_ = true;
     // A hidden view draws when it is first painted.
@@ -263,6 +271,9 @@ void COrdinaxView::paintEvent(QPaintEvent*) {
         return;
     }
     painter.drawImage(0, 0, buffer_);
+    // The selected curve is marked over the picture, never in it (prints and pictures stay clean).
+    if (!pipette_.active() && lastPass_.complete)
+        drawCurveMarks(painter, palette(), lastPass_.layout, shownDiagram(), document_.selectedCurve(), shownCurve_);
     // A picture kept from before a resize leaves the rest of the viewport blank.
     if (buffer_.width() < viewport()->width())
         painter.fillRect(QRect(buffer_.width(), 0, viewport()->width() - buffer_.width(), viewport()->height()),
@@ -290,7 +301,10 @@ void COrdinaxView::resizeEvent(QResizeEvent* event) {
 
 void COrdinaxView::scrollContentsBy(int, int) {
     const int m = mode();
-    if (m >= 0 && m < 5) scrollY_[static_cast<std::size_t>(m)] = verticalScrollBar()->value();
+    if (m < 0 || m >= 5) return;
+    const int value = verticalScrollBar()->value();
+    if (scrollY_[static_cast<std::size_t>(m)] == value) return;  // the bar followed the stored offset
+    scrollY_[static_cast<std::size_t>(m)] = value;
     scheduleRedraw();
 }
 

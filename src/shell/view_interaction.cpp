@@ -11,6 +11,7 @@
 #include "document/label_slots.h"
 #include "render/tags.h"
 #include "shell/context_menus.h"
+#include "shell/curves/curve_view_marks.h"
 #include "shell/ordinax_view.h"
 
 namespace ordinax::shell {
@@ -86,7 +87,10 @@ render::HitResult COrdinaxView::selectAt(QPoint position) {
             selectedLabel_ = -1;
             break;
     }
-    if (hit.kind == render::HitKind::Legend && hit.curve >= 0) document_.setSelectedCurve(hit.curve);
+    if (hit.kind == render::HitKind::Legend && hit.curve >= 0 && hit.curve != document_.selectedCurve()) {
+        document_.setSelectedCurve(hit.curve);
+        viewport()->update();  // the marks of the selected curve move
+    }
     emit selectionChanged();
     return hit;
 }
@@ -209,6 +213,22 @@ void COrdinaxView::mouseDoubleClickEvent(QMouseEvent* event) {
     const int m = mode();
     if (m < 1 || m > 3) return;
     const render::HitResult hit = selectAt(mouse_);
+    // A curve's point or its legend line opens the curve's own dialog.
+    int curve = hit.kind == render::HitKind::Legend ? hit.curve : -1;
+    if (hit.kind == render::HitKind::Plot)
+        curve = curveAt(lastPass_.layout, shownDiagram(), shownCurve_, {mouse_.x(), mouse_.y()});
+    if (curve >= 0 && curve < document_.diagram().curveCount() && actionLookup_) {
+        document_.setSelectedCurve(curve);
+        viewport()->update();
+        emit selectionChanged();
+        QAction* fitting = actionLookup_(CommandId::CurveSmoothing);
+        const CommandId command = curveDoubleClickCommand(document_.diagram().curves[static_cast<std::size_t>(curve)],
+                                                          fitting && fitting->isEnabled());
+        if (QAction* open = actionLookup_(command); open && open->isEnabled()) {
+            open->trigger();
+            return;
+        }
+    }
     QAction* edit = actionLookup_ ? actionLookup_(editCommand(hit.kind)) : nullptr;
     // A command whose dialog is not available stays silent: no empty dialog.
     if (edit && edit->isEnabled()) edit->trigger();

@@ -3,6 +3,9 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QWidget>
 
@@ -31,7 +34,14 @@ void nameControlsFromLabels(QWidget* root) {
         QWidget* buddy = label->buddy();
         if (!buddy || !buddy->accessibleName().isEmpty()) continue;
         const QString name = accessibleText(label->text());
-        if (!name.isEmpty()) buddy->setAccessibleName(name);
+        if (name.isEmpty()) continue;
+        buddy->setAccessibleName(name);
+        // A combo box speaks through its text field and its list too.
+        if (auto* combo = qobject_cast<QComboBox*>(buddy)) {
+            if (combo->lineEdit() && combo->lineEdit()->accessibleName().isEmpty())
+                combo->lineEdit()->setAccessibleName(name);
+            if (combo->view()->accessibleName().isEmpty()) combo->view()->setAccessibleName(name);
+        }
     }
 }
 

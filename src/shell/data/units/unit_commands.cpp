@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <filesystem>
+#include <optional>
 
 #include "base/strings.h"
 #include "base/strings_data.h"
@@ -30,25 +31,47 @@ std::string recentUnitsPath() {
     return (folder + QLatin1Char('/') + QString::fromUtf8(units::RecentUnitsFileName.data())).toStdString();
 }
 
+namespace {
+
+// The units database, or its message shown and nothing.
+std::optional<units::UnitDatabase> databaseOrReport(CMainFrame& frame) {
+    units::UnitDatabaseLoad load = units::loadUnitDatabase(unitDatabasePath(frame));
+    if (!load.database)
+        frame.prompts().show(load.message.empty()
+                                 ? base::makeMessage(base::MsgUnitDatabaseMissing, base::Heading::Error)
+                                 : load.message);
+    return std::move(load.database);
+}
+
+}  // namespace
+
+bool chooseAxisUnit(CMainFrame& frame, QWidget* parent, document::UnitDef& unit, int axis) {
+    const std::optional<units::UnitDatabase> database = databaseOrReport(frame);
+    if (!database) return false;
+    const std::string recent = recentUnitsPath();
+    UnitSheetDialog sheet(frame.prompts(), *database, recent, unit, axis, parent);
+    if (sheet.exec() != QDialog::Accepted || sheet.unit() == unit) return false;
+    unit = sheet.unit();
+    const base::Message failed = units::addRecentUnit(recent, unit);
+    if (!failed.empty()) frame.prompts().show(failed);
+    return true;
+}
+
 bool runUnitSheet(CMainFrame& frame, int curve, int axis) {
     UserPrompts& prompts = frame.prompts();
     if (curve < 0 || curve >= frame.document().diagram().curveCount() || (axis != 0 && axis != 1)) {
         prompts.show(base::makeMessage(base::MsgUnitSheetNoCurve, base::Heading::Remark));
         return false;
     }
-    const units::UnitDatabaseLoad load = units::loadUnitDatabase(unitDatabasePath(frame));
-    if (!load.database) {
-        prompts.show(load.message.empty() ? base::makeMessage(base::MsgUnitDatabaseMissing, base::Heading::Error)
-                                          : load.message);
-        return false;
-    }
+    const std::optional<units::UnitDatabase> load = databaseOrReport(frame);
+    if (!load) return false;
     const std::string recent = recentUnitsPath();
     DiagramEdit edit(frame.document(), &frame.view());
     document::Curve& target = edit.working().curves[static_cast<std::size_t>(curve)];
     const document::Curve before = target;
     const auto a = static_cast<std::size_t>(axis);
 
-    UnitSheetDialog sheet(prompts, *load.database, recent, before.unit[a], axis, &frame);
+    UnitSheetDialog sheet(prompts, *load, recent, before.unit[a], axis, &frame);
     if (sheet.exec() != QDialog::Accepted) return false;
     target.unit[a] = sheet.unit();
 

@@ -5,6 +5,10 @@
 
 #include <string>
 
+#include "document/unit_def.h"
+
+class QWidget;
+
 namespace ordinax::shell {
 
 class CMainFrame;
@@ -17,5 +21,10 @@ std::string recentUnitsPath();
 // Opens the unit sheet of axis `axis` (0 x, 1 y) of curve `curve`; true when
 // the diagram changed.
 bool runUnitSheet(CMainFrame& frame, int curve, int axis);
+
+// The unit sheet on a unit being edited elsewhere (the coordinates grid):
+// the unit alone changes, the values are left to that window. True when the
+// unit changed.
+bool chooseAxisUnit(CMainFrame& frame, QWidget* parent, document::UnitDef& unit, int axis);
 
 }  // namespace ordinax::shell
