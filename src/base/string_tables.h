@@ -26,5 +26,7 @@ std::span<const StringEntry> unitStrings();
 std::span<const StringEntry> reportStrings();
 // The desktop application.
 std::span<const StringEntry> shellStrings();
+// The analysis dialogs of the desktop application.
+std::span<const StringEntry> analysisShellStrings();
 
 }  // namespace ordinax::base
