@@ -9,6 +9,7 @@
 #include "base/strings.h"
 #include "base/strings_shell.h"
 #include "document/label_slots.h"
+#include "render/model_hit.h"
 #include "render/tags.h"
 #include "shell/context_menus.h"
 #include "shell/ordinax_view.h"
@@ -209,9 +210,23 @@ void COrdinaxView::mouseDoubleClickEvent(QMouseEvent* event) {
     const int m = mode();
     if (m < 1 || m > 3) return;
     const render::HitResult hit = selectAt(mouse_);
+    if (hit.kind == render::HitKind::Plot && openFittedCurve(mouse_)) return;
     QAction* edit = actionLookup_ ? actionLookup_(editCommand(hit.kind)) : nullptr;
     // A command whose dialog is not available stays silent: no empty dialog.
     if (edit && edit->isEnabled()) edit->trigger();
+}
+
+bool COrdinaxView::openFittedCurve(QPoint position) {
+    // Within this many pixels of its line, a fitted curve takes the double click.
+    constexpr int Reach = 4;
+    QAction* smoothing = actionLookup_ ? actionLookup_(CommandId::CurveSmoothing) : nullptr;
+    if (!smoothing || !smoothing->isEnabled()) return false;
+    const int curve = render::fittedCurveAt(lastPass_.layout, document_.diagram(), devPoint(position), Reach, shownCurve_);
+    if (curve < 0) return false;
+    document_.setSelectedCurve(curve);
+    emit selectionChanged();
+    smoothing->trigger();
+    return true;
 }
 
 void COrdinaxView::updateCursor(QPoint position) {

@@ -146,8 +146,11 @@ TEST(CommandTable, EnablingFollowsDisplayModeHistoryAndSelection) {
         {CommandId::TagRaise, {1, false, false, false}, false},
         {CommandId::TagLower, {1, false, false, true}, true},
         {CommandId::ViewNormal, {0, false, false, false}, true},
+        // The analysis commands need a shown diagram with a curve.
+        {CommandId::CurveSmoothing, {1, false, false, false, 2, -1}, true},
+        {CommandId::CurveSmoothing, {1, false, false, false, 0, -1}, false},
+        {CommandId::ToolResiduals, {0, false, false, false, 2, 0}, false},
         // Commands whose dialogs come later stay disabled whatever the state.
-        {CommandId::CurveSmoothing, {1, true, true, true}, false},
         {CommandId::HelpTopics, {1, true, true, true}, false},
     };
     for (const Case& c : cases)
