@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 
 #include "base/encoding.h"
 #include "base/format.h"
@@ -68,7 +69,14 @@ SmoothingDialog::SmoothingDialog(CMainFrame& frame, int curve)
     ranking_ = new RankingRun(this);
     ui_->rankingView->setModel(rankingModel_);
     ui_->rankingView->header()->setStretchLastSection(false);
+    ui_->rankingView->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     ui_->rankingView->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    ui_->rankingView->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    // The lists are as wide as their usual entries, so that the report keeps its room.
+    for (QComboBox* list : {ui_->curveCombo, ui_->modelCombo}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(26);
+    }
     ui_->rankingProgress->setRange(0, 1);
     ui_->rankingProgress->setValue(0);
 
@@ -110,6 +118,10 @@ SmoothingDialog::SmoothingDialog(CMainFrame& frame, int curve)
     loadCurve(curve);
     rememberPlacement(frame.store(), "FittingDlg");
     finishSetup();
+    // The whole report table in view, within the screen.
+    QSize size = sizeHint();
+    if (const QScreen* shown = frame.screen()) size = size.boundedTo(shown->availableGeometry().size() * 0.95);
+    resize(size);
 }
 
 SmoothingDialog::~SmoothingDialog() = default;
