@@ -17,6 +17,7 @@
 #include "expression/evaluator.h"
 #include "expression/field_filters.h"
 #include "expression/function_curves.h"
+#include "expression/function_form.h"
 #include "expression/normalize.h"
 
 using namespace ordinax;
@@ -125,6 +126,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     def.from = -3.0;
     def.to = 5.0;
     def.pointNumber = 7;
+
+    // The dialog's fields stored, shown and stored again settle at once (an
+    // expression cleaned to "y=" reads "y=0" the next time).
+    document::Curve edited;
+    FunctionForm form;
+    form.expression = f[0];
+    form.constants = f[1];
+    form.parameter = f[2];
+    form.domain = f[3];
+    storeFunctionForm(form, edited);
+    document::Curve again = edited;
+    storeFunctionForm(functionForm(edited), again);
+    document::Curve third = again;
+    storeFunctionForm(functionForm(again), third);
+    if (!(third.function == again.function)) std::abort();
 
     document::FunctionDef checked = def;
     const bool checkedOk = checkExpression(checked).empty() && checkParametricFamily(checked, 1, 1).empty();

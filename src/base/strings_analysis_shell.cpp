@@ -18,7 +18,6 @@ constexpr StringEntry Table[] = {
     {MsgCalculusErrorValue, "Erreur"},
     {MsgCurveExtentText, "Etendue de la courbe : %s"},
     {MsgReportExported, "La note de calcul a été exportée dans le fichier %s."},
-    {MsgReportExportPdf, "Fichier PDF (note imprimée)"},
     {MsgRankingStopped, "Test multi-régression interrompu : %s."},
     {MsgRankingDone, "Test multi-régression terminé : %s."},
     {MsgRankingNothing, "Aucun modèle de régression ne convient à cette courbe."},
@@ -29,7 +28,6 @@ constexpr StringEntry Table[] = {
     {MsgReportPrintNothing,
      "Aucune note de calcul : calculez d'abord une régression ou une série de Fourier."},
     {MsgRankingCount, "%s modèle{|s} retenu{|s}"},
-    {MsgFourierLongWork, "Calcul de la série de Fourier ..."},
     {MsgRankingProgress, "Modèles essayés : %s"},
 };
 

@@ -12,7 +12,6 @@ enum : int {
     MsgCalculusErrorValue = 10203,       // "Erreur": a result that could not be computed
     MsgCurveExtentText = 10204,          // "Etendue de la courbe : %s"
     MsgReportExported = 10205,           // "La note de calcul a été exportée dans le fichier %s."
-    MsgReportExportPdf = 10206,          // "Fichier PDF (note imprimée)"
     MsgRankingStopped = 10207,           // the comparison was stopped: the list holds the models compared so far
     MsgRankingDone = 10208,              // "Test multi-régression terminé : %s"
     MsgRankingNothing = 10209,           // no model suits the curve
@@ -22,7 +21,6 @@ enum : int {
     MsgReportPrintFailed = 10214,        // "Impossible d'imprimer la note de calcul !"
     MsgReportPrintNothing = 10215,       // no report to print or export yet
     MsgRankingCount = 10219,             // "%s modèle{|s} retenu{|s}"
-    MsgFourierLongWork = 10220,          // the series of a large curve is under way "Calcul de la série de Fourier ..."
     MsgRankingProgress = 10221,          // "Modèles essayés : %s"
 };
 

@@ -1,6 +1,7 @@
 // The smoothing and fitting dialog "Lissage".
 #include "shell/analysis/smoothing_dialog.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -63,7 +64,7 @@ SmoothingDialog::SmoothingDialog(CMainFrame& frame, int curve)
     for (NumberField* field : {ui_->rField, ui_->sField, ui_->tField})
         field->setRealRange(-base::FieldLimit, base::FieldLimit);
     ui_->cancelButton->setProperty(NumberField::CancelProperty, true);
-    ui_->equationCaption->setBuddy(nullptr);
+    ui_->equationView->setAccessibleName(QStringLiteral("Équation du modèle"));
 
     rankingModel_ = new RankingModel(this);
     ranking_ = new RankingRun(this);
@@ -259,8 +260,11 @@ bool SmoothingDialog::compute() {
         if (field->isEnabled() && !field->commit()) return false;
     const numerics::TreatmentChoice chosen = choice();
     document::Curve& curve = edit_->working().curves[static_cast<std::size_t>(curve_)];
+    // A series of many harmonics on a large curve takes a moment.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     const reports::TreatmentRun run =
         reports::runTreatment(curve, chosen, frame_.catalogue(), henryY(), dataFolder(), ProgramLanguage);
+    QApplication::restoreOverrideCursor();
     if (!run.ok) {
         prompts().show(run.message);
         return false;
