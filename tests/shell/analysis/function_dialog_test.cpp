@@ -133,6 +133,23 @@ TEST(FunctionDialog, NumericFieldsRefuseEmptyAndOutOfBoundsValues) {
     EXPECT_FALSE(f.dialog->computed());
 }
 
+TEST(FunctionDialog, LeavingAFieldForAnnulerChecksNothing) {
+    Fixture f;
+    f.dialog->show();
+    f.dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.dialog.get()));
+    NumberField* from = f.number("fromField");
+    from->setFocus();
+    from->setText(QString());
+    f.dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->setFocus();
+    EXPECT_TRUE(f.prompts.shown.empty()) << f.lastShown();
+    // Any other control checks the field as it loses the focus.
+    from->setFocus();
+    f.number("toField")->setFocus();
+    ASSERT_EQ(f.prompts.shown.size(), 1u);
+    EXPECT_EQ(f.lastShown(), "Introduire une valeur dans ce champ !");
+}
+
 TEST(FunctionDialog, TypingFiltersRefuseForeignCharacters) {
     Fixture f;
     QLineEdit* expression = f.line("expressionEdit");
