@@ -17,6 +17,7 @@
 #include "expression/evaluator.h"
 #include "expression/field_filters.h"
 #include "expression/function_curves.h"
+#include "expression/function_form.h"
 #include "expression/normalize.h"
 
 using namespace ordinax;
@@ -125,6 +126,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     def.from = -3.0;
     def.to = 5.0;
     def.pointNumber = 7;
+
+    // The dialog's fields stored, shown and stored again settle: the
+    // constants, domain and variable at once, the expression within three
+    // rounds ("+" shows "y=+", then "y=", then "y=0").
+    document::Curve edited;
+    FunctionForm form;
+    form.expression = f[0];
+    form.constants = f[1];
+    form.parameter = f[2];
+    form.domain = f[3];
+    storeFunctionForm(form, edited);
+    document::Curve round = edited;
+    for (int pass = 0; pass < 3; ++pass) {
+        document::Curve next = round;
+        storeFunctionForm(functionForm(round), next);
+        if (next.function.constants != round.function.constants || next.function.domain != round.function.domain ||
+            next.function.parameter != round.function.parameter)
+            std::abort();
+        round = next;
+    }
+    document::Curve settled = round;
+    storeFunctionForm(functionForm(round), settled);
+    if (!(settled.function == round.function)) std::abort();
 
     document::FunctionDef checked = def;
     const bool checkedOk = checkExpression(checked).empty() && checkParametricFamily(checked, 1, 1).empty();

@@ -1,7 +1,8 @@
 // Fuzz target of report templates: any template text, filled for a
 // regression or a Fourier curve, gives a report without crashing; the
-// ruling, page codes and exports of the result survive too. A template
-// without a single placeholder is a normal outcome; only crashes count.
+// ruling, the report panel's drawing, page codes and exports of the result
+// survive too. A template without a single placeholder is a normal outcome;
+// only crashes count.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,9 +11,11 @@
 #include <vector>
 
 #include "render/page_codes.h"
+#include "render/recording_device.h"
 #include "reports/report_builder.h"
 #include "reports/report_export.h"
 #include "reports/report_format.h"
+#include "reports/report_lines.h"
 #include "reports/report_ruling.h"
 #include "reports/report_template.h"
 
@@ -54,6 +57,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (lines.size() > static_cast<std::size_t>(reports::MaxReportLines)) std::abort();
     for (const reports::RuleStroke& stroke : reports::rulingStrokes(lines, 0, reports::MaxReportLines))
         (void)reports::strokeSegment(stroke, {0, 0, 8, 16, 0});
+    // The panel's drawing from any first line, on a device of fixed metrics.
+    render::RecordingDevice device;
+    base::LogFont font;
+    font.height = -16;
+    const reports::ReportMetrics metrics = reports::measureReportFont(device, font, 0.0);
+    reports::drawReportLines(device, lines, options % 40, reports::visibleLineCount(480, metrics.lineHeight), font,
+                             {0, 0, 640, 480}, metrics, 0.0, 1);
     if (reports::reportToCsv(report).find(reports::RuleChar) != std::string::npos) std::abort();
     (void)reports::reportToPlainText(report);
 

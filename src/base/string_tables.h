@@ -32,5 +32,7 @@ std::span<const StringEntry> shellStrings();
 std::span<const StringEntry> dataStrings();
 // The curve menu, the coordinates grid and its tools, symbols, lines, curve export.
 std::span<const StringEntry> curveStrings();
+// The analysis dialogs of the desktop application.
+std::span<const StringEntry> analysisShellStrings();
 
 }  // namespace ordinax::base

@@ -74,4 +74,13 @@ void functionFromFit(const document::Curve& curve, const Catalogue& catalogue, d
     }
 }
 
+std::vector<int> regressionSources(const document::Diagram& diagram, int editedCurve) {
+    std::vector<int> sources;
+    for (int i = 0; i < diagram.curveCount(); ++i) {
+        const document::Curve& curve = diagram.curves[static_cast<std::size_t>(i)];
+        if (i != editedCurve && isRegressionKind(curve.treatment) && curve.pointCount() > 0) sources.push_back(i);
+    }
+    return sources;
+}
+
 }  // namespace ordinax::numerics

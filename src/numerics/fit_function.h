@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "document/diagram.h"
 #include "numerics/catalogue.h"
@@ -17,5 +18,9 @@ std::string equationExpression(std::string_view equationMarkup);
 // line feeds) and range (smallest and largest x) of `function` from a curve
 // fitted with a regression model; the other fields are kept.
 void functionFromFit(const document::Curve& curve, const Catalogue& catalogue, document::FunctionDef& function);
+
+// The curves whose fitted equation a function definition can take: every
+// curve fitted with a regression model except `editedCurve` itself.
+std::vector<int> regressionSources(const document::Diagram& diagram, int editedCurve);
 
 }  // namespace ordinax::numerics

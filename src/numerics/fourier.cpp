@@ -2,8 +2,8 @@
 #include "numerics/fourier.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <vector>
 
 #include "base/strings_analysis_smoothing.h"
 #include "expression/primitives.h"
@@ -19,7 +19,7 @@ constexpr double InversePi = 0.3183098861837907;
 
 bool byX(const Point& a, const Point& b) { return a.x < b.x; }
 
-// sin and cos of w·x at every point, shared by the two segments meeting there.
+// sin and cos of w·x at a point, shared by the two segments meeting there.
 struct Phase {
     double s = 0.0;
     double c = 0.0;
@@ -72,25 +72,46 @@ int fourierFit(document::Curve& curve) {
         fit.fourierA0 = checkedResult((1.0 / period) * 0.5 * area);
         fit.harmonicCount = harmonics;
 
-        std::vector<Phase> phase(harmonics > 0 ? m : 0);
-        for (int i = 1; i <= harmonics; ++i) {
-            const double w = i * omega;
-            for (std::size_t j = 0; j < m; ++j) phase[j] = {std::sin(w * p[j].x), std::cos(w * p[j].x)};
-            double cosine = 0.0, sine = 0.0;
+        // Segment by segment, the sines and cosines of every harmonic at both
+        // ends: those of the fundamental from the library once per point, the
+        // others by angle addition. The harmonics' sums grow side by side, so
+        // the points are read once and no buffer of the curve's size is needed.
+        std::array<Phase, MaxHarmonics + 1> left{};
+        std::array<Phase, MaxHarmonics + 1> right{};
+        std::array<double, MaxHarmonics + 1> cosine{};
+        std::array<double, MaxHarmonics + 1> sine{};
+        std::array<double, MaxHarmonics + 1> inverseW{};
+        for (int i = 1; i <= harmonics; ++i) inverseW[static_cast<std::size_t>(i)] = 1.0 / (i * omega);
+        auto phasesAt = [&](double x, std::array<Phase, MaxHarmonics + 1>& out) {
+            const Phase first{std::sin(omega * x), std::cos(omega * x)};
+            out[1] = first;
+            for (std::size_t i = 2; i <= static_cast<std::size_t>(harmonics); ++i)
+                out[i] = {out[i - 1].s * first.c + out[i - 1].c * first.s, out[i - 1].c * first.c - out[i - 1].s * first.s};
+        };
+        if (harmonics > 0) {
+            phasesAt(p[0].x, left);
             for (std::size_t j = 0; j + 1 < m; ++j) {
                 const double g = p[j].x, f = p[j + 1].x;
-                if (!(f > g)) continue;
-                // The segment's line y = slope·x + q times cos(w x) and sin(w x),
-                // integrated exactly (both integrals multiplied by w).
-                const double slope = (p[j + 1].y - p[j].y) / (f - g);
-                const double q = p[j].y - g * slope;
-                const Phase& pg = phase[j];
-                const Phase& pf = phase[j + 1];
-                cosine += slope * (f * pf.s - g * pg.s + (pf.c - pg.c) / w) + (pf.s - pg.s) * q;
-                sine -= slope * (f * pf.c - g * pg.c - (pf.s - pg.s) / w) + (pf.c - pg.c) * q;
+                phasesAt(f, right);
+                if (f > g) {
+                    // The segment's line y = slope·x + q times cos(w x) and sin(w x),
+                    // integrated exactly (both integrals multiplied by w).
+                    const double slope = (p[j + 1].y - p[j].y) / (f - g);
+                    const double q = p[j].y - g * slope;
+                    for (std::size_t i = 1; i <= static_cast<std::size_t>(harmonics); ++i) {
+                        const Phase& pg = left[i];
+                        const Phase& pf = right[i];
+                        cosine[i] += slope * (f * pf.s - g * pg.s + (pf.c - pg.c) * inverseW[i]) + (pf.s - pg.s) * q;
+                        sine[i] -= slope * (f * pf.c - g * pg.c - (pf.s - pg.s) * inverseW[i]) + (pf.c - pg.c) * q;
+                    }
+                }
+                std::swap(left, right);
             }
-            fit.coefficient[static_cast<std::size_t>(i)] = checkedResult(cosine / i * InversePi);
-            fit.linearCoefficient[static_cast<std::size_t>(i)] = checkedResult(sine / i * InversePi);
+        }
+        for (int i = 1; i <= harmonics; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            fit.coefficient[k] = checkedResult(cosine[k] / i * InversePi);
+            fit.linearCoefficient[k] = checkedResult(sine[k] / i * InversePi);
         }
     } catch (const expression::CMathError&) {
         // Values beyond the range of the numerics: the previous series stays.

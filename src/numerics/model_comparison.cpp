@@ -47,7 +47,7 @@ void sortByDetermination(std::vector<RankEntry>& entries) {
 }
 
 std::vector<RankEntry> compareModels(std::span<const document::Point> points, const Catalogue& catalogue, bool henryY,
-                                     const RankProgress& progress) {
+                                     const RankProgress& progress, std::stop_token stop, const RankStep& step) {
     std::vector<RankEntry> entries;
     const DataSurvey survey = surveyPoints(points);
     if (survey.count == 0 || survey.allXEqual()) return entries;
@@ -60,15 +60,28 @@ std::vector<RankEntry> compareModels(std::span<const document::Point> points, co
     FitOptions options;
     options.henryY = henryY;
     options.onlyDetermination = true;
+    const int total = comparedModelCount(survey.count);
+    int tried = 0;
     for (int kind = FirstRegressionKind; kind <= LastRegressionKind; ++kind) {
+        if (stop.stop_requested()) break;
         if (!takesPart(kind) || coefficientCount(kind) > survey.count) continue;
         const FitOutcome outcome = computeFit(points, kind, FitParameters{}, options, survey);
-        if (outcome.status != FitOk || !(outcome.report.determination > 0.0)) continue;
-        entries.push_back(entryOf(kind, catalogue, outcome.report.determination));
-        sortByDetermination(entries);
-        if (progress) progress(entries);
+        ++tried;
+        if (outcome.status == FitOk && outcome.report.determination > 0.0) {
+            entries.push_back(entryOf(kind, catalogue, outcome.report.determination));
+            sortByDetermination(entries);
+            if (progress) progress(entries);
+        }
+        if (step) step(tried, total);
     }
     return entries;
+}
+
+int comparedModelCount(int pointCount) {
+    int count = 0;
+    for (int kind = FirstRegressionKind; kind <= LastRegressionKind; ++kind)
+        if (takesPart(kind) && coefficientCount(kind) <= pointCount) ++count;
+    return count;
 }
 
 std::string rankLine(const RankEntry& entry) {

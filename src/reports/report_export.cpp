@@ -50,7 +50,7 @@ std::string exportFileName(std::string_view documentFileName, int curveIndex, in
     std::string name(documentFileName);
     const std::size_t dot = name.rfind('.');
     if (dot != std::string::npos) name.erase(dot);
-    name += mode == ExportCsv ? ".CSV" : ".RTF";
+    name += mode == ExportCsv ? ".CSV" : mode == ExportPdf ? ".PDF" : ".RTF";
     char number[16];
     std::snprintf(number, sizeof number, "_%02d.", curveIndex + 1);
     replaceAll(name, ".", number);

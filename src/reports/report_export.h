@@ -14,10 +14,11 @@ namespace ordinax::reports {
 enum ExportMode : int {
     ExportRtf = 0,  // "Fichier RTF (traitement de texte)"
     ExportCsv = 1,  // "Fichier CSV (tableur)"
+    ExportPdf = 2,  // the printed report, every page
 };
 
 // The proposed file name: the document's file name with its extension
-// replaced by "RTF" or "CSV", every "." written "_NN." with the curve number
+// replaced by "RTF", "CSV" or "PDF", every "." written "_NN." with the curve number
 // (index + 1): "essai.orx", third curve, RTF gives "essai_03.RTF". A document
 // without a name gives an empty text.
 std::string exportFileName(std::string_view documentFileName, int curveIndex, int mode);

@@ -4,6 +4,8 @@
 
 #include "document/curve_dialog_rules.h"
 #include "shell/acquisition/acquisition_commands.h"
+#include "shell/analysis/analysis_commands.h"
+#include "shell/analysis_function/function_dialog.h"
 #include "shell/common/diagram_edit.h"
 #include "shell/curves/curve_commands.h"
 #include "shell/curves/new_curve_modes.h"
@@ -41,6 +43,8 @@ void connectWindows() {
             return runTextImportInto(frame, edit, curve, {});
         });
     });
+    setNewCurveModeHandler(document::NewCurveMode::Function,
+                           [](CMainFrame& frame) { runFunctionDialog(frame, -1); });
     setNewCurveModeHandler(document::NewCurveMode::Picture, [](CMainFrame& frame) {
         newCurveFilledBy(frame, [&frame](DiagramEdit& edit, int curve) {
             return runPictureAcquisitionInto(frame, edit, curve);
@@ -56,10 +60,14 @@ void installDialogCommands(CMainFrame& frame) {
     installExplorerCommands(frame);
     installHelpCommands(frame);
     installCurveCommands(frame);
+    installAnalysisCommands(frame);
 
     connectWindows();
     setGridUnitChooser([&frame](QWidget* parent, document::UnitDef& unit, int axis) {
         return chooseAxisUnit(frame, parent, unit, axis);
+    });
+    setGridFunctionEditor([&frame](QWidget* parent, document::Diagram& working, int curve) {
+        return editFunctionOf(working, curve, frame.catalogue(), frame.prompts(), parent) >= 0;
     });
 }
 

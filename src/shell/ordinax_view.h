@@ -142,6 +142,8 @@ private:
     void scheduleRedraw();
     // view_interaction.cpp
     void updateCursor(QPoint position);
+    // Opens the smoothing dialog of the fitted curve whose line passes at `position`; false when none does.
+    bool openFittedCurve(QPoint position);
     void finishDrag();
     void pipettePress(QMouseEvent* event);
     void pipetteMove(QPoint position);

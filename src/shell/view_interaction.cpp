@@ -9,6 +9,7 @@
 #include "base/strings.h"
 #include "base/strings_shell.h"
 #include "document/label_slots.h"
+#include "render/model_hit.h"
 #include "render/tags.h"
 #include "shell/context_menus.h"
 #include "shell/curves/curve_view_marks.h"
@@ -213,6 +214,7 @@ void COrdinaxView::mouseDoubleClickEvent(QMouseEvent* event) {
     const int m = mode();
     if (m < 1 || m > 3) return;
     const render::HitResult hit = selectAt(mouse_);
+    if (hit.kind == render::HitKind::Plot && openFittedCurve(mouse_)) return;
     // A curve's point or its legend line opens the curve's own dialog.
     int curve = hit.kind == render::HitKind::Legend ? hit.curve : -1;
     if (hit.kind == render::HitKind::Plot)
@@ -232,6 +234,19 @@ void COrdinaxView::mouseDoubleClickEvent(QMouseEvent* event) {
     QAction* edit = actionLookup_ ? actionLookup_(editCommand(hit.kind)) : nullptr;
     // A command whose dialog is not available stays silent: no empty dialog.
     if (edit && edit->isEnabled()) edit->trigger();
+}
+
+bool COrdinaxView::openFittedCurve(QPoint position) {
+    // Within this many pixels of its line, a fitted curve takes the double click.
+    constexpr int Reach = 4;
+    QAction* smoothing = actionLookup_ ? actionLookup_(CommandId::CurveSmoothing) : nullptr;
+    if (!smoothing || !smoothing->isEnabled()) return false;
+    const int curve = render::fittedCurveAt(lastPass_.layout, document_.diagram(), devPoint(position), Reach, shownCurve_);
+    if (curve < 0) return false;
+    document_.setSelectedCurve(curve);
+    emit selectionChanged();
+    smoothing->trigger();
+    return true;
 }
 
 void COrdinaxView::updateCursor(QPoint position) {

@@ -66,6 +66,35 @@ TEST(Comparison, RanksByDeterminationAndLeavesOutModelsWithFixedParameters) {
     EXPECT_EQ(lin->determination, 1.0);
 }
 
+TEST(Comparison, CountsEveryModelTriedAndStopsWhenAsked) {
+    std::vector<Point> points;
+    for (int i = 1; i <= 12; ++i) points.push_back({i * 0.05, 1.0 + i * 0.3 + 0.02 * (i % 3)});
+    // 37 models less the 6 with a forced passage and the 2 with fixed exponents.
+    EXPECT_EQ(comparedModelCount(12), 29);
+    EXPECT_EQ(comparedModelCount(6), 28) << "POL6 needs 7 points";
+
+    std::vector<int> steps;
+    int total = 0;
+    compareModels(points, namedCatalogue(), false, {}, {}, [&](int tried, int all) {
+        steps.push_back(tried);
+        total = all;
+    });
+    EXPECT_EQ(total, 29);
+    ASSERT_EQ(steps.size(), 29u);
+    EXPECT_EQ(steps.back(), 29);
+
+    // A stop asked during the fifth model ends the comparison after it.
+    std::stop_source stop;
+    int tried = 0;
+    const auto partial = compareModels(
+        points, namedCatalogue(), false, {}, stop.get_token(), [&](int n, int) {
+            tried = n;
+            if (n == 5) stop.request_stop();
+        });
+    EXPECT_EQ(tried, 5);
+    EXPECT_LE(partial.size(), 5u);
+}
+
 TEST(Comparison, ShellSortIsDescending) {
     std::vector<RankEntry> entries;
     const double values[] = {0.3, 0.9, 0.1, 0.95, 0.5, 0.7, 0.2, 0.8, 0.4, 0.6, 0.05, 0.99};

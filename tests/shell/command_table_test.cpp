@@ -146,13 +146,16 @@ TEST(CommandTable, EnablingFollowsDisplayModeHistoryAndSelection) {
         {CommandId::TagRaise, {1, false, false, false}, false},
         {CommandId::TagLower, {1, false, false, true}, true},
         {CommandId::ViewNormal, {0, false, false, false}, true},
+        // The analysis commands need a shown diagram with a curve.
+        {CommandId::CurveSmoothing, {1, false, false, false, 2, -1}, true},
+        {CommandId::CurveSmoothing, {1, false, false, false, 0, -1}, false},
+        {CommandId::ToolResiduals, {0, false, false, false, 2, 0}, false},
         // A new curve can start a diagram; the other curve commands need a curve shown.
         {CommandId::CurveNew, {0, false, false, false, 0}, true},
         {CommandId::CurveSymbol, {1, false, false, false, 0}, false},
         {CommandId::CurveSymbol, {0, false, false, false, 2}, false},
         {CommandId::CurveEditPoints, {1, false, false, false, 1}, true},
         // Commands whose dialogs come later stay disabled whatever the state.
-        {CommandId::CurveSmoothing, {1, true, true, true}, false},
         {CommandId::ToolMacros, {1, true, true, true}, false},
         // Getting data in, the explorer and the manual need no diagram on screen.
         {CommandId::FileImportText, {0, false, false, false}, true},

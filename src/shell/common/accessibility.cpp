@@ -29,6 +29,17 @@ QString accessibleText(const QString& labelText) {
     return text;
 }
 
+namespace {
+
+// The popup list of a combo box is part of it: the combo box carries the name.
+bool insideComboBox(const QWidget* widget, const QWidget* root) {
+    for (const QWidget* up = widget->parentWidget(); up && up != root; up = up->parentWidget())
+        if (qobject_cast<const QComboBox*>(up)) return true;
+    return false;
+}
+
+}  // namespace
+
 void nameControlsFromLabels(QWidget* root) {
     for (QLabel* label : root->findChildren<QLabel*>()) {
         QWidget* buddy = label->buddy();
@@ -55,6 +66,7 @@ QStringList unnamedControls(const QWidget* root) {
         if (widget->parentWidget() && widget->parentWidget() != root &&
             widget->parentWidget()->focusProxy() == widget)
             continue;
+        if (insideComboBox(widget, root)) continue;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         if (!accessible) continue;
         if (accessible->text(QAccessible::Name).trimmed().isEmpty())

@@ -69,7 +69,10 @@ bool NumberField::commit() {
 
 void NumberField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) commit();
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) return;
+    // The new focus widget is already set when the old one hears of it.
+    if (const QWidget* next = QApplication::focusWidget(); next && next->property(CancelProperty).toBool()) return;
+    commit();
 }
 
 void NumberField::keyPressEvent(QKeyEvent* event) {

@@ -19,6 +19,10 @@ class NumberField : public QLineEdit {
 public:
     explicit NumberField(QWidget* parent = nullptr);
 
+    // A control whose property of this name is true (a dialog's "Annuler")
+    // takes the focus without the field being checked: the edit is dropped.
+    static constexpr const char* CancelProperty = "ordinaxCancel";
+
     // A real field within [minimum, maximum] (the default is ±1e35).
     void setRealRange(double minimum, double maximum);
     // An integer field within [minimum, maximum].

@@ -4,18 +4,11 @@
 #include <QListWidget>
 #include <algorithm>
 
-#include "base/encoding.h"
 #include "base/strings.h"
 
 namespace ordinax::shell {
 
-QString uiText(std::string_view windows1252) {
-    return QString::fromStdString(base::windows1252ToUtf8(windows1252));
-}
-
-std::string modelText(const QString& text) {
-    return base::utf8ToWindows1252Lossy(text.toStdString());
-}
+QString uiText(std::string_view windows1252) { return screenText(windows1252); }
 
 QString tableText(int id, const QString& argument) {
     QString text = QString::fromUtf8(base::messageText(id));

@@ -9,16 +9,15 @@
 #include <vector>
 
 #include "document/diagram.h"
+#include "shell/common/model_text.h"
 
 class QListWidget;
 class QTreeWidget;
 
 namespace ordinax::shell {
 
-// Windows-1252 bytes of the model as screen text, and back (characters the
-// code page lacks become "?").
+// Windows-1252 bytes of the model as screen text (modelText goes back).
 QString uiText(std::string_view windows1252);
-std::string modelText(const QString& text);
 
 // A string-table text (UTF-8), "%s" replaced by `argument`.
 QString tableText(int id, const QString& argument = {});
