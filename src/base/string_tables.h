@@ -26,5 +26,7 @@ std::span<const StringEntry> unitStrings();
 std::span<const StringEntry> reportStrings();
 // The desktop application.
 std::span<const StringEntry> shellStrings();
+// The presentation dialogs of the desktop application.
+std::span<const StringEntry> presentationStrings();
 
 }  // namespace ordinax::base

@@ -63,39 +63,39 @@ constexpr std::array Table = {
     CommandEntry{I::CurveExport, CurveMenu, "&Exporter...", "", A::Later, C::None, 0, false, true},
 
     CommandEntry{I::ScaleAuto, Scales, "&Echelles auto", "", A::NeedsDisplay, C::None, 0, true},
-    CommandEntry{I::ScaleManual, Scales, "&Définition manuelle...", "", A::Later},
-    CommandEntry{I::ScaleGrid, Scales, "&Quadrillage...", "", A::Later},
+    CommandEntry{I::ScaleManual, Scales, "&Définition manuelle...", "", A::NeedsDisplay},
+    CommandEntry{I::ScaleGrid, Scales, "&Quadrillage...", "", A::NeedsDisplay},
 
-    CommandEntry{I::BackgroundFill, Background, "&Fond...", "", A::Later},
-    CommandEntry{I::BackgroundBorder, Background, "&Bordure...", "", A::Later},
-    CommandEntry{I::BackgroundShadow, Background, "&Ombre...", "", A::Later},
-    CommandEntry{I::PlotFill, Plot, "&Fond...", "", A::Later},
-    CommandEntry{I::PlotBorder, Plot, "&Bordure...", "", A::Later},
-    CommandEntry{I::PlotShadow, Plot, "&Ombre...", "", A::Later},
-    CommandEntry{I::LabelText, Labels, "&Texte...", "", A::Later},
-    CommandEntry{I::LabelInsert, Labels, "&Insérer...", "", A::Later},
-    CommandEntry{I::LabelDelete, Labels, "&Supprimer...", "", A::Later},
+    CommandEntry{I::BackgroundFill, Background, "&Fond...", "", A::NeedsDisplay},
+    CommandEntry{I::BackgroundBorder, Background, "&Bordure...", "", A::NeedsDisplay},
+    CommandEntry{I::BackgroundShadow, Background, "&Ombre...", "", A::NeedsDisplay},
+    CommandEntry{I::PlotFill, Plot, "&Fond...", "", A::NeedsDisplay},
+    CommandEntry{I::PlotBorder, Plot, "&Bordure...", "", A::NeedsDisplay},
+    CommandEntry{I::PlotShadow, Plot, "&Ombre...", "", A::NeedsDisplay},
+    CommandEntry{I::LabelText, Labels, "&Texte...", "", A::NeedsLabel},
+    CommandEntry{I::LabelInsert, Labels, "&Insérer...", "", A::NeedsDisplay},
+    CommandEntry{I::LabelDelete, Labels, "&Supprimer...", "", A::NeedsLabel},
     CommandEntry{I::LabelDeleteAll, Labels, "S&upprimer tous", "", A::NeedsDisplay},
-    CommandEntry{I::LabelReposition, Labels, "&Repositionner...", "", A::Later},
-    CommandEntry{I::LabelFill, Labels, "&Fond...", "", A::Later, C::None, 0, false, true},
-    CommandEntry{I::LabelBorder, Labels, "&Bordure...", "", A::Later},
-    CommandEntry{I::LabelShadow, Labels, "&Ombre...", "", A::Later},
-    CommandEntry{I::LegendText, Legends, "&Texte...", "", A::Later},
-    CommandEntry{I::LegendInsert, Legends, "&Insérer...", "", A::Later},
-    CommandEntry{I::LegendDelete, Legends, "&Supprimer...", "", A::Later},
+    CommandEntry{I::LabelReposition, Labels, "&Repositionner...", "", A::NeedsLabel},
+    CommandEntry{I::LabelFill, Labels, "&Fond...", "", A::NeedsLabel, C::None, 0, false, true},
+    CommandEntry{I::LabelBorder, Labels, "&Bordure...", "", A::NeedsLabel},
+    CommandEntry{I::LabelShadow, Labels, "&Ombre...", "", A::NeedsLabel},
+    CommandEntry{I::LegendText, Legends, "&Texte...", "", A::NeedsLegend},
+    CommandEntry{I::LegendInsert, Legends, "&Insérer...", "", A::NeedsCurve},
+    CommandEntry{I::LegendDelete, Legends, "&Supprimer...", "", A::NeedsLegend},
     CommandEntry{I::LegendDeleteAll, Legends, "S&upprimer toutes", "", A::NeedsDisplay},
-    CommandEntry{I::LegendReposition, Legends, "&Repositionner...", "", A::Later},
-    CommandEntry{I::LegendFill, Legends, "&Fond...", "", A::Later, C::None, 0, false, true},
-    CommandEntry{I::LegendBorder, Legends, "&Bordure...", "", A::Later},
-    CommandEntry{I::LegendShadow, Legends, "&Ombre...", "", A::Later},
-    CommandEntry{I::TagText, Tags, "&Texte...", "", A::Later},
-    CommandEntry{I::TagInsert, Tags, "&Insérer...", "", A::Later},
-    CommandEntry{I::TagDelete, Tags, "&Supprimer...", "", A::Later},
+    CommandEntry{I::LegendReposition, Legends, "&Repositionner...", "", A::NeedsLegend},
+    CommandEntry{I::LegendFill, Legends, "&Fond...", "", A::NeedsLegend, C::None, 0, false, true},
+    CommandEntry{I::LegendBorder, Legends, "&Bordure...", "", A::NeedsLegend},
+    CommandEntry{I::LegendShadow, Legends, "&Ombre...", "", A::NeedsLegend},
+    CommandEntry{I::TagText, Tags, "&Texte...", "", A::NeedsTags},
+    CommandEntry{I::TagInsert, Tags, "&Insérer...", "", A::NeedsDisplay},
+    CommandEntry{I::TagDelete, Tags, "&Supprimer...", "", A::NeedsTags},
     CommandEntry{I::TagDeleteAll, Tags, "S&upprimer toutes", "", A::NeedsDisplay},
-    CommandEntry{I::TagReposition, Tags, "&Repositionner...", "", A::Later},
-    CommandEntry{I::TagFill, Tags, "&Fond...", "", A::Later, C::None, 0, false, true},
-    CommandEntry{I::TagBorder, Tags, "&Bordure...", "", A::Later},
-    CommandEntry{I::TagShadow, Tags, "&Ombre...", "", A::Later},
+    CommandEntry{I::TagReposition, Tags, "&Repositionner...", "", A::NeedsTags},
+    CommandEntry{I::TagFill, Tags, "&Fond...", "", A::NeedsTags, C::None, 0, false, true},
+    CommandEntry{I::TagBorder, Tags, "&Bordure...", "", A::NeedsTags},
+    CommandEntry{I::TagShadow, Tags, "&Ombre...", "", A::NeedsTags},
     CommandEntry{I::TagRaise, Tags, "Placer au-dessus", "", A::NeedsTag, C::None, 0, false, true},
     CommandEntry{I::TagLower, Tags, "Placer au-dessous", "", A::NeedsTag},
 
@@ -177,6 +177,12 @@ bool isEnabled(const CommandEntry& entry, const CommandContext& context) {
             return shown && context.tagSelected;
         case Availability::NeedsCurve:
             return shown && context.curveCount > 0;
+        case Availability::NeedsLabel:
+            return shown && context.labelCount > 0;
+        case Availability::NeedsLegend:
+            return shown && context.legendShown;
+        case Availability::NeedsTags:
+            return shown && context.tagCount > 0;
         case Availability::Later:
             return false;
     }

@@ -20,6 +20,7 @@
 
 #include "base/strings.h"
 #include "base/strings_shell.h"
+#include "document/label_choices.h"
 #include "shell/dialog_commands.h"
 #include "shell/startup.h"
 
@@ -210,6 +211,10 @@ void CMainFrame::updateCommands() {
     context.tagSelected = view_->selectedTag() >= 0;
     context.curveCount = document_.diagram().curveCount();
     context.selectedCurve = document_.selectedCurve();
+    const document::Diagram& diagram = document_.diagram();
+    context.labelCount = static_cast<int>(document::shownLabelSlots(diagram).size());
+    context.legendShown = diagram.labels[document::LegendSlot].placement >= 0;
+    context.tagCount = static_cast<int>(document::tagsShown(diagram).size());
     for (const CommandEntry& entry : commandTable()) {
         QAction* act = actions_.at(entry.id);
         act->setEnabled(shell::isEnabled(entry, context));

@@ -90,6 +90,9 @@ public:
 
     // The label slot last hit (-1 none) and the selected tag (0..9, -1 none).
     int selectedLabel() const { return selectedLabel_; }
+    // The element of the last selection by the mouse or the keyboard (the
+    // scale a "Définition manuelle..." from a context menu is about).
+    const render::HitResult& lastHit() const { return lastHit_; }
     int selectedTag() const;
     void clearSelection();
 
@@ -166,6 +169,7 @@ private:
     std::function<bool()> abortCheck_;
     std::function<QAction*(CommandId)> actionLookup_;
     int selectedLabel_ = -1;
+    render::HitResult lastHit_;
     std::optional<TagDrag> drag_;
     Pipette pipette_;
 };

@@ -76,6 +76,7 @@ render::HitResult COrdinaxView::hitAt(QPoint position) const {
 
 render::HitResult COrdinaxView::selectAt(QPoint position) {
     const render::HitResult hit = hitAt(position);
+    lastHit_ = hit;
     switch (hit.kind) {
         case render::HitKind::Tag:
         case render::HitKind::Label:
@@ -100,6 +101,7 @@ int COrdinaxView::selectedTag() const {
 
 void COrdinaxView::clearSelection() {
     selectedLabel_ = -1;
+    lastHit_ = {};
     drag_.reset();
     emit selectionChanged();
 }
