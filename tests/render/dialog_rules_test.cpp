@@ -9,6 +9,7 @@
 
 #include "render/font_choice.h"
 #include "render/grid_rules.h"
+#include "render/page_setup_rules.h"
 #include "render/paint_rules.h"
 #include "render/plot_mapping.h"
 #include "render/scale_dialog_rules.h"
@@ -282,6 +283,42 @@ TEST(FontChoice, InstalledFamiliesGoBackToTheirFacesAndPointsToHeights) {
     // Same face: the pitch-and-family byte of the record stays.
     chosen.family = "Liberation Sans";
     EXPECT_EQ(chosenFont(previous, chosen).pitchAndFamily, 48);
+}
+
+TEST(PageSetupRules, MarginsAndSizeMustLeaveRoomOnTheSheet) {
+    // A4 portrait 21 x 29.7 cm: 2.5 + 1.5 margins leave 17 cm, 2.5 + 2.0 leave 25.2 cm.
+    const std::array<double, 6> usual = {2.5, 1.5, 2.5, 2.0, 1.5, 1.5};
+    EXPECT_TRUE(checkMargins(usual, 0).empty());
+    EXPECT_TRUE(checkDiagramSize({17.0, 18.0}, usual, 0).empty());
+    const base::Message tooLarge = checkDiagramSize({17.5, 18.0}, usual, 0);
+    EXPECT_EQ(tooLarge.text, "Le diagramme est plus grand que la page entre les marges (17 x 25.2 cm) !");
+    // In landscape the same diagram is too high: 21 - 4.5 = 16.5 cm.
+    EXPECT_FALSE(checkDiagramSize({17.0, 18.0}, usual, 1).empty());
+    const std::array<double, 6> wide = {10.0, 9.5, 2.5, 2.0, 1.5, 1.5};
+    EXPECT_EQ(checkMargins(wide, 0).heading, base::Heading::Error);
+    EXPECT_NE(checkMargins(wide, 0).text.find("gauche et de droite"), std::string::npos);
+    EXPECT_TRUE(checkMargins(wide, 1).empty());  // 29.7 - 19.5 leaves 10.2 cm
+    const std::array<double, 6> high = {2.5, 1.5, 14.0, 14.0, 1.5, 1.5};
+    EXPECT_NE(checkMargins(high, 0).text.find("haut et du bas"), std::string::npos);
+}
+
+TEST(PageSetupRules, BandPreviewKeepsReportBlocksAndLogoSizesAreStored) {
+    PageCodeContext context;
+    context.documentPath = "/tmp/essai.orx";
+    const BandParts parts = bandPreview("&N&c{Page &P/&Q}&rfin", context);
+    EXPECT_EQ(parts.left, "essai.orx");
+    EXPECT_EQ(parts.centre, "Page 1/1");
+    EXPECT_EQ(parts.right, "fin");
+    document::LogoSettings logo;
+    setLogoSizeMode(logo, LogoSizeMode::Zoom, 250);
+    EXPECT_EQ(logo.dimension, 0);
+    EXPECT_EQ(logo.zoom, 250);
+    EXPECT_EQ(logoSizeMode(logo), LogoSizeMode::Zoom);
+    setLogoSizeMode(logo, LogoSizeMode::Manual, 250);
+    EXPECT_EQ(logoSizeMode(logo), LogoSizeMode::Manual);
+    setLogoSizeMode(logo, LogoSizeMode::Natural, 250);
+    EXPECT_EQ(logo.zoom, 100);
+    EXPECT_EQ(logoSizeMode(logo), LogoSizeMode::Natural);
 }
 
 }  // namespace
