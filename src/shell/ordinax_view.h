@@ -95,6 +95,10 @@ public:
     const render::HitResult& lastHit() const { return lastHit_; }
     int selectedTag() const;
     void clearSelection();
+    // The selected curve (-1 all), and its choice as a legend line makes it
+    // (screen readers select curves so).
+    int selectedCurve() const { return document_.selectedCurve(); }
+    void selectCurve(int curve);
 
     // The context menu of an element: the frame's actions of its commands.
     std::unique_ptr<QMenu> contextMenu(const render::HitResult& hit);

@@ -92,6 +92,12 @@ render::HitResult COrdinaxView::selectAt(QPoint position) {
     return hit;
 }
 
+void COrdinaxView::selectCurve(int curve) {
+    if (curve < -1 || curve >= document_.diagram().curveCount()) return;
+    document_.setSelectedCurve(curve);
+    emit selectionChanged();
+}
+
 int COrdinaxView::selectedTag() const {
     if (selectedLabel_ < document::FirstTagSlot) return -1;
     const int tag = selectedLabel_ - document::FirstTagSlot;

@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "render/device_scale.h"
 #include "render/font_choice.h"
 #include "render/grid_rules.h"
 #include "render/page_setup_rules.h"
@@ -319,6 +320,22 @@ TEST(PageSetupRules, BandPreviewKeepsReportBlocksAndLogoSizesAreStored) {
     setLogoSizeMode(logo, LogoSizeMode::Natural, 250);
     EXPECT_EQ(logo.zoom, 100);
     EXPECT_EQ(logoSizeMode(logo), LogoSizeMode::Natural);
+}
+
+TEST(GraduationLegibility, ValuesStayReadableInTheNormalScreenMode) {
+    // Normal mode draws stored sizes at 72/96: 12 px values would be 9 px.
+    OutputKind normal;
+    const DeviceScale screen(normal);
+    EXPECT_EQ(screen.fontHeight(-12), -9);
+    EXPECT_EQ(screen.valueFontHeight(-12), -LegibleValuePixels);
+    EXPECT_EQ(screen.valueFontHeight(-24), -18);  // larger values keep their size
+    normal.zoom = 2.0;
+    EXPECT_EQ(DeviceScale(normal).valueFontHeight(-12), -18);
+    // Printing at 600 px/inch converts as every size does: 12 x 6.25 = 75.
+    OutputKind printer;
+    printer.printing = true;
+    printer.deviceDpiX = printer.deviceDpiY = 600;
+    EXPECT_EQ(DeviceScale(printer).valueFontHeight(-12), -75);
 }
 
 }  // namespace
