@@ -323,9 +323,10 @@ void LabelEditorDialog::formatChanged() {
 
 void LabelEditorDialog::mergeFormat(const QTextCharFormat& format) {
     if (loading_) return;
+    // With a selection the look goes to it; without one, to what is typed next
+    // (x then "Indice" then 0 gives x with a subscript 0).
     QTextCursor cursor = ui_->text->textCursor();
-    if (!cursor.hasSelection()) cursor.select(QTextCursor::WordUnderCursor);
-    cursor.mergeCharFormat(format);
+    if (cursor.hasSelection()) cursor.mergeCharFormat(format);
     ui_->text->mergeCurrentCharFormat(format);
     store(false);
     ui_->text->setFocus();
@@ -425,9 +426,8 @@ void LabelEditorDialog::reject() {
 }
 
 void LabelEditorDialog::clearColour() {
-    QTextCursor cursor = ui_->text->textCursor();
-    if (!cursor.hasSelection()) cursor.select(QTextCursor::WordUnderCursor);
-    // A colour cannot be merged away: each character loses its own.
+    const QTextCursor cursor = ui_->text->textCursor();
+    // A colour cannot be merged away: each selected character loses its own.
     const int end = cursor.selectionEnd();
     for (int at = cursor.selectionStart(); at < end; ++at) {
         QTextCursor one(ui_->text->document());
