@@ -7,7 +7,7 @@
 #include "base/strings_drawing.h"
 #include "base/strings_presentation.h"
 #include "document/label_slots.h"
-#include "richtext/markup_edit.h"
+#include "richtext/markup_codes.h"
 
 namespace ordinax::render {
 
@@ -40,10 +40,38 @@ std::string scaleName(const document::AxisScale& scale, int direction, int side)
 }  // namespace
 
 std::string spokenText(std::string_view markup) {
-    std::string text = richtext::withoutCodes(markup, richtext::MarkupCodeLetters);
-    for (char& c : text)
-        if (c == '\n' || c == '\t' || c == '\r') c = ' ';
-    return base::windows1252ToUtf8(text);
+    // The letters of the Symbol font in Greek runs, A .. Z and a .. z.
+    static constexpr const char* Upper[26] = {"Α", "Β", "Χ", "Δ", "Ε", "Φ", "Γ", "Η", "Ι", "ϑ", "Κ", "Λ", "Μ",
+                                              "Ν", "Ο", "Π", "Θ", "Ρ", "Σ", "Τ", "Υ", "ς", "Ω", "Ξ", "Ψ", "Ζ"};
+    static constexpr const char* Lower[26] = {"α", "β", "χ", "δ", "ε", "φ", "γ", "η", "ι", "ϕ", "κ", "λ", "μ",
+                                              "ν", "ο", "π", "θ", "ρ", "σ", "τ", "υ", "ϖ", "ω", "ξ", "ψ", "ζ"};
+    std::string text;
+    bool greek = false;
+    richtext::MarkupReader reader(markup, 0);
+    for (richtext::MarkupToken t = reader.next(); t.kind != richtext::MarkupTokenKind::End; t = reader.next()) {
+        switch (t.kind) {
+            case richtext::MarkupTokenKind::Code:
+                if (t.letter == 'g') greek = !greek;
+                break;
+            case richtext::MarkupTokenKind::Tab:
+            case richtext::MarkupTokenKind::LineFeed:
+                text += ' ';
+                break;
+            case richtext::MarkupTokenKind::Text:
+                for (const char c : t.raw) {
+                    if (greek && c >= 'A' && c <= 'Z')
+                        text += Upper[c - 'A'];
+                    else if (greek && c >= 'a' && c <= 'z')
+                        text += Lower[c - 'a'];
+                    else
+                        text += base::windows1252ToUtf8(std::string_view(&c, 1));
+                }
+                break;
+            case richtext::MarkupTokenKind::End:
+                break;
+        }
+    }
+    return text;
 }
 
 std::vector<ViewElement> viewElements(const DiagramLayout& layout, const document::Diagram& diagram, int curveFilter) {

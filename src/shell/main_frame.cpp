@@ -51,6 +51,9 @@ CMainFrame::CMainFrame(settings::SettingsStore& store, settings::Preferences& pr
     readout_->setAccessibleName(QStringLiteral("Position de la souris"));
     statusBar()->addWidget(readout_);
     statusBar()->setAccessibleName(QString::fromUtf8(base::messageText(base::MsgViewStatusBar).data()));
+    // The corner grip of the status bar has no text of its own.
+    statusBar()->setSizeGripEnabled(false);
+    menuBar()->setAccessibleName(QStringLiteral("Barre de menus"));
     connect(view_, &COrdinaxView::readoutChanged, readout_, &QLabel::setText);
     view_->setActionLookup([this](CommandId id) { return action(id); });
     // What the mouse selects or moves changes what the commands can do.

@@ -63,5 +63,11 @@ TEST(ViewElements, ReadingOrderNamesAndPlaces) {
     EXPECT_TRUE(viewElements(DiagramLayout{}, d).empty());
 }
 
+TEST(ViewElements, GreekRunsAreSpokenInGreek) {
+    // ¶g q ¶g is θ in the Symbol font; the rest stays as it is.
+    EXPECT_EQ(spokenText("\xB6gq\xB6g = 2\xB6gp\xB6gr\nfin"), "θ = 2πr fin");
+    EXPECT_EQ(spokenText("\xB6gDT\xB6g"), "ΔΤ");
+}
+
 }  // namespace
 }  // namespace ordinax::render

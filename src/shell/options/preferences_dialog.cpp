@@ -91,7 +91,6 @@ PreferencesDialog::PreferencesDialog(const settings::Preferences& preferences, U
       symbols_(std::make_unique<Ui::SymbolsPage>()),
       other_(std::make_unique<Ui::OtherPage>()) {
     ui_->setupUi(this);
-    ui_->pages->setMaximumWidth(280);
 
     auto* foldersPage = new QWidget;
     folders_->setupUi(foldersPage);
@@ -145,6 +144,9 @@ PreferencesDialog::PreferencesDialog(const settings::Preferences& preferences, U
             this->prompts().show(base::makeMessage(base::MsgSoftShadowWarning, base::Heading::Warning));
     });
 
+    // The list is as wide as its longest caption: every page can be read at once.
+    ui_->pages->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui_->pages->setFixedWidth(ui_->pages->sizeHintForColumn(0) + 2 * ui_->pages->frameWidth() + 12);
     connect(ui_->pages, &QListWidget::currentRowChanged, ui_->stack, &QStackedWidget::setCurrentIndex);
     QWidget* last = ui_->pages;
     for (int i = 0; i < ui_->stack->count(); ++i) last = chainTabOrder(last, ui_->stack->widget(i));
