@@ -34,5 +34,7 @@ std::span<const StringEntry> dataStrings();
 std::span<const StringEntry> curveStrings();
 // The analysis dialogs of the desktop application.
 std::span<const StringEntry> analysisShellStrings();
+// The presentation dialogs of the desktop application.
+std::span<const StringEntry> presentationStrings();
 
 }  // namespace ordinax::base

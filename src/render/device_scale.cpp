@@ -27,6 +27,7 @@ DeviceScale::DeviceScale(const OutputKind& o) {
     } else {
         fx_ = 72.0 / sx * o.zoom;
         fy_ = 72.0 / sy * o.zoom;
+        minValueHeight_ = atLeastOne(LegibleValuePixels * sy / 96.0);
     }
 }
 
@@ -35,5 +36,9 @@ int DeviceScale::x(double size) const { return atLeastOne(size * fx_); }
 int DeviceScale::y(double size) const { return atLeastOne(size * fy_); }
 
 int DeviceScale::fontHeight(int storedHeight) const { return -atLeastOne(std::abs(storedHeight) * fy_); }
+
+int DeviceScale::valueFontHeight(int storedHeight) const {
+    return std::min(fontHeight(storedHeight), -minValueHeight_);
+}
 
 }  // namespace ordinax::render

@@ -34,12 +34,22 @@ public:
     // negative character height of at least 1 pixel.
     int fontHeight(int storedHeight) const;
 
+    // The font height of graduation values: as fontHeight, but in the normal
+    // screen mode never smaller than LegibleValuePixels of a 96 pixels-per-inch
+    // screen (the mode draws at 72/96 of the stored sizes, which leaves the
+    // default 12-pixel values 9 pixels high).
+    int valueFontHeight(int storedHeight) const;
+
     double factorX() const { return fx_; }
     double factorY() const { return fy_; }
 
 private:
     double fx_ = 1.0;
     double fy_ = 1.0;
+    int minValueHeight_ = 1;
 };
+
+// Smallest height in pixels of graduation values in the normal screen mode.
+inline constexpr int LegibleValuePixels = 11;
 
 }  // namespace ordinax::render

@@ -118,7 +118,7 @@ bool drawGraduations(Pass& pass) {
             if (scale.active == 0) continue;
             drawGraduationMarks(context, d, s);
             base::LogFont font = scale.font;
-            if (font.height != 0) font.height = pass.scale().fontHeight(font.height);
+            if (font.height != 0) font.height = pass.scale().valueFontHeight(font.height);
             pass.painter.setBase(font, static_cast<Colour>(scale.colour));
             drawGraduationValues(context, d, s);
             if (pass.abort()) return false;

@@ -178,7 +178,7 @@ void drawTicks(const GraduationContext& context, const std::vector<GraduationMar
 base::LogFont valueFont(const GraduationContext& context, const AxisScale& scale) {
     base::LogFont font = scale.font;
     // A zero height asks the platform for its default size; it stays so.
-    if (font.height != 0) font.height = context.deviceScale.fontHeight(font.height);
+    if (font.height != 0) font.height = context.deviceScale.valueFontHeight(font.height);
     font.escapement = scale.orientation == 1 ? 900 : 0;
     font.orientation = font.escapement;
     return font;

@@ -26,7 +26,7 @@ bool valueBand(const document::Diagram& diagram, int direction, int side) {
 base::LogFont valueBaseFont(const document::AxisScale& scale, const DeviceScale& deviceScale) {
     base::LogFont font = scale.font;
     // A zero height asks the platform for its default size.
-    if (font.height != 0) font.height = deviceScale.fontHeight(font.height);
+    if (font.height != 0) font.height = deviceScale.valueFontHeight(font.height);
     return font;
 }
 

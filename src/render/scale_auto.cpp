@@ -124,7 +124,11 @@ void autoScale(document::AxisScale& scale, double min, double max, int& henryExt
 void autoScale(document::Diagram& diagram, int direction, int side) {
     const auto& range = diagram.dataRange[static_cast<std::size_t>(direction & 1)];
     int henryIndex = diagram.henryExtentIndex;
-    autoScale(scaleOf(diagram, direction, side), range[0], range[1], henryIndex);
+    // Without points the range is still "nothing" (min above max): the
+    // scale gets an ordinary extent instead of ±1e35.
+    const bool empty = !(range[0] <= range[1]);
+    autoScale(scaleOf(diagram, direction, side), empty ? EmptyRangeMin : range[0], empty ? EmptyRangeMax : range[1],
+              henryIndex);
     // The probability extent is a field of the Y direction only.
     if ((direction & 1) == 1) diagram.henryExtentIndex = henryIndex;
 }

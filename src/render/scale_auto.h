@@ -25,7 +25,12 @@ struct ProbabilityTable {
 // table row of the bounds. Data beyond ±1e35 are taken as ±1e35.
 void autoScale(document::AxisScale& scale, double min, double max, int& henryExtentIndex);
 
-// autoScale on the scale (direction, side) from the diagram's data range.
+// The data range taken by a direction without any point.
+inline constexpr double EmptyRangeMin = 0.0;
+inline constexpr double EmptyRangeMax = 10.0;
+
+// autoScale on the scale (direction, side) from the diagram's data range; a
+// direction without points takes EmptyRangeMin .. EmptyRangeMax.
 void autoScale(document::Diagram& diagram, int direction, int side);
 
 // Chooses format and decimals of a scale from its kind and step.

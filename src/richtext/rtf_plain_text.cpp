@@ -50,7 +50,7 @@ RtfStatus RtfParser::parse(std::string_view text) {
             const int digit = hexDigit(c);
             if (digit < 0) return RtfStatus::InvalidHex;
             hexValue_ = hexValue_ * 16 + digit;
-            if (--hexDigitsLeft_ == 0) emit(static_cast<char>(hexValue_), true);
+            if (--hexDigitsLeft_ == 0) passCharacter(static_cast<char>(hexValue_), true);
             continue;
         }
         switch (c) {
@@ -72,7 +72,7 @@ RtfStatus RtfParser::parse(std::string_view text) {
             case '\n':
                 break;  // line ends of the RTF text itself
             default:
-                emit(c, false);
+                passCharacter(c, false);
                 break;
         }
     }
@@ -128,7 +128,7 @@ RtfStatus RtfParser::translate(std::string_view word, bool hasParameter, long pa
                 hasParameter ? static_cast<int>(parameter) : keyword->defaultValue;
             return RtfStatus::Ok;
         case RtfKeywordKind::Char:
-            emit(static_cast<char>(keyword->value), symbol);
+            passCharacter(static_cast<char>(keyword->value), symbol);
             return RtfStatus::Ok;
         case RtfKeywordKind::Destination:
             state_.destination = Destination::Skip;
@@ -155,7 +155,7 @@ RtfStatus RtfParser::translate(std::string_view word, bool hasParameter, long pa
     return RtfStatus::Assertion;
 }
 
-void RtfParser::emit(char c, bool escaped) {
+void RtfParser::passCharacter(char c, bool escaped) {
     if (state_.destination == Destination::Skip) return;
     client_.character(c, escaped);
 }

@@ -60,7 +60,8 @@ private:
 
     RtfStatus parseControlWord();
     RtfStatus translate(std::string_view word, bool hasParameter, long parameter, bool symbol);
-    void emit(char c, bool escaped);
+    // Hands a character of the text to the client (named apart from Qt's "emit" macro).
+    void passCharacter(char c, bool escaped);
 
     RtfClient& client_;
     std::string_view text_;

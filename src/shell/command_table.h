@@ -112,6 +112,9 @@ enum class Availability {
     Redo,          // the history has a step to redo (and a diagram is shown)
     NeedsTag,      // a tag is selected (and a diagram is shown)
     NeedsCurve,    // the shown diagram has at least one curve
+    NeedsLabel,    // the shown diagram has a title or an axis label
+    NeedsLegend,   // the shown diagram shows its legend block
+    NeedsTags,     // the shown diagram has a tag in use
     Later,         // its dialog is not part of this version: shown disabled with a tooltip
 };
 
@@ -147,6 +150,9 @@ struct CommandContext {
     bool tagSelected = false;
     int curveCount = 0;
     int selectedCurve = -1;  // -1: all curves
+    int labelCount = 0;      // titles and axis labels with a text
+    bool legendShown = false;
+    int tagCount = 0;        // tags in use
 };
 
 // Whether the command can be chosen now.

@@ -12,9 +12,11 @@
 #include "shell/data/data_commands.h"
 #include "shell/data/units/unit_commands.h"
 #include "shell/explorer/explorer_commands.h"
+#include "shell/format/format_commands.h"
 #include "shell/grid/grid_hooks.h"
 #include "shell/help/help_commands.h"
 #include "shell/main_frame.h"
+#include "shell/options/options_commands.h"
 
 namespace ordinax::shell {
 
@@ -61,6 +63,8 @@ void installDialogCommands(CMainFrame& frame) {
     installHelpCommands(frame);
     installCurveCommands(frame);
     installAnalysisCommands(frame);
+    installFormatCommands(frame);
+    installOptionsCommands(frame);
 
     connectWindows();
     setGridUnitChooser([&frame](QWidget* parent, document::UnitDef& unit, int axis) {

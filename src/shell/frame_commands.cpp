@@ -1,7 +1,8 @@
 // The main window's commands: dispatch, files, pictures, printing, scales and options.
 #include <QAction>
 #include <QFileInfo>
-#include <QPageSetupDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QStatusBar>
@@ -310,7 +311,17 @@ void CMainFrame::printSetup() {
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     applyPageSettings(*printer_, document_.diagram());
     writeRecoveryCopy();
-    QPageSetupDialog dialog(printer_.get(), this);
+    // The printer and its paper are chosen here; margins and the rest of the
+    // page belong to "Mise en page...", so this is a print dialog under its
+    // own caption, not a page-setup one.
+    QPrintDialog dialog(printer_.get(), this);
+    dialog.setWindowTitle(QStringLiteral("Configuration de l'impression"));
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
     if (dialog.exec() != QDialog::Accepted) return;
     // The orientation belongs to the diagram's page settings: a change there is an undoable change.
     const int orientation = printer_->pageLayout().orientation() == QPageLayout::Landscape ? 1 : 0;

@@ -13,19 +13,21 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QTimer>
 #include <QPainter>
 #include <QStatusBar>
-#include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 
 #include "base/strings.h"
-#include "base/strings_shell.h"
 #include "base/strings_data.h"
+#include "base/strings_presentation.h"
+#include "base/strings_shell.h"
+#include "document/label_choices.h"
 #include "shell/acquisition/acquisition_commands.h"
 #include "shell/data/data_commands.h"
 #include "shell/data/dropped_files.h"
 #include "shell/dialog_commands.h"
+#include "shell/icons/command_icons.h"
 #include "shell/startup.h"
 
 namespace ordinax::shell {
@@ -34,56 +36,6 @@ namespace {
 
 QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-// A small drawn icon for tool-bar commands without a standard one.
-QIcon drawnIcon(const QString& glyph, QColor colour) {
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colour.darker(150), 1));
-    painter.setBrush(colour.lighter(170));
-    painter.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 4, 4);
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(glyph.size() > 1 ? 10 : 14);
-    painter.setFont(font);
-    painter.setPen(colour.darker(200));
-    painter.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, glyph);
-    return QIcon(pixmap);
-}
-
-QIcon commandIcon(CommandId id, QStyle* style) {
-    switch (id) {
-        case CommandId::FileNew:
-            return style->standardIcon(QStyle::SP_FileIcon);
-        case CommandId::FileOpen:
-            return style->standardIcon(QStyle::SP_DialogOpenButton);
-        case CommandId::FileSave:
-            return style->standardIcon(QStyle::SP_DialogSaveButton);
-        case CommandId::FilePrintPreview:
-            return drawnIcon(QStringLiteral("Ap"), QColor(70, 110, 170));
-        case CommandId::FilePrint:
-            return drawnIcon(QStringLiteral("Im"), QColor(70, 110, 170));
-        case CommandId::EditUndo:
-            return style->standardIcon(QStyle::SP_ArrowBack);
-        case CommandId::EditRedo:
-            return style->standardIcon(QStyle::SP_ArrowForward);
-        case CommandId::EditCopyDiagram:
-            return drawnIcon(QStringLiteral("Cp"), QColor(90, 150, 90));
-        case CommandId::ScaleAuto:
-            return drawnIcon(QStringLiteral("Ea"), QColor(170, 120, 60));
-        case CommandId::ViewNormal:
-            return drawnIcon(QStringLiteral("N"), QColor(120, 120, 120));
-        case CommandId::ViewPageWidth:
-            return drawnIcon(QStringLiteral("L"), QColor(120, 120, 120));
-        case CommandId::ViewFullPage:
-            return drawnIcon(QStringLiteral("P"), QColor(120, 120, 120));
-        default:
-            break;
-    }
-    return {};
 }
 
 }  // namespace
@@ -102,7 +54,12 @@ CMainFrame::CMainFrame(settings::SettingsStore& store, settings::Preferences& pr
     setCentralWidget(view_);
     readout_ = new QLabel(this);
     readout_->setMinimumWidth(320);
+    readout_->setAccessibleName(QStringLiteral("Position de la souris"));
     statusBar()->addWidget(readout_);
+    statusBar()->setAccessibleName(QString::fromUtf8(base::messageText(base::MsgViewStatusBar).data()));
+    // The corner grip of the status bar has no text of its own.
+    statusBar()->setSizeGripEnabled(false);
+    menuBar()->setAccessibleName(QStringLiteral("Barre de menus"));
     connect(view_, &COrdinaxView::readoutChanged, readout_, &QLabel::setText);
     view_->setActionLookup([this](CommandId id) { return action(id); });
     // What the mouse selects or moves changes what the commands can do.
@@ -163,9 +120,13 @@ QMenu* CMainFrame::menuFor(std::string_view path) {
 }
 
 void CMainFrame::buildCommands() {
+    chooseIconTheme();
     toolBar_ = addToolBar(QStringLiteral("Barre d'outils"));
     toolBar_->setObjectName(QStringLiteral("toolbar"));
     toolBar_->setMovable(false);
+    // The button that shows the commands a narrow window cannot hold has no text of its own.
+    if (auto* more = toolBar_->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("Autres commandes de la barre d'outils"));
     auto* modes = new QActionGroup(this);
     auto* languages = new QActionGroup(this);
     auto* curves = new QActionGroup(this);
@@ -196,7 +157,7 @@ void CMainFrame::buildCommands() {
         if (entry.toolBar) {
             // Groups of the tool bar follow the menus.
             if (!firstOnToolBar && commandEntry(previousToolBarCommand).menu != entry.menu) toolBar_->addSeparator();
-            act->setIcon(commandIcon(entry.id, style()));
+            act->setIcon(commandIcon(entry.id));
             toolBar_->addAction(act);
             previousToolBarCommand = entry.id;
             firstOnToolBar = false;
@@ -215,6 +176,10 @@ void CMainFrame::updateCommands() {
     context.tagSelected = view_->selectedTag() >= 0;
     context.curveCount = document_.diagram().curveCount();
     context.selectedCurve = document_.selectedCurve();
+    const document::Diagram& diagram = document_.diagram();
+    context.labelCount = static_cast<int>(document::shownLabelSlots(diagram).size());
+    context.legendShown = diagram.labels[document::LegendSlot].placement >= 0;
+    context.tagCount = static_cast<int>(document::tagsShown(diagram).size());
     for (const CommandEntry& entry : commandTable()) {
         QAction* act = actions_.at(entry.id);
         act->setEnabled(shell::isEnabled(entry, context));

@@ -12,10 +12,12 @@
 
 #include "base/encoding.h"
 #include "base/strings.h"
+#include "base/strings_presentation.h"
 #include "base/strings_shell.h"
 #include "qt/painter_device.h"
 #include "render/page_bands.h"
 #include "shell/curves/curve_view_marks.h"
+#include "shell/view_accessibility.h"
 
 namespace ordinax::shell {
 
@@ -37,6 +39,9 @@ COrdinaxView::COrdinaxView(COrdinaxDoc& document, QWidget* parent) : QAbstractSc
     setFocusPolicy(Qt::StrongFocus);
     // Every right button press reaches mousePressEvent: the view shows its own context menus.
     viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
+    // Screen readers list the diagram's elements as children of the drawing area.
+    installViewAccessibility();
+    setAccessibleName(QString::fromUtf8(base::messageText(base::MsgViewName).data()));
 }
 
 int COrdinaxView::mode() const {

@@ -90,8 +90,15 @@ public:
 
     // The label slot last hit (-1 none) and the selected tag (0..9, -1 none).
     int selectedLabel() const { return selectedLabel_; }
+    // The element of the last selection by the mouse or the keyboard (the
+    // scale a "Définition manuelle..." from a context menu is about).
+    const render::HitResult& lastHit() const { return lastHit_; }
     int selectedTag() const;
     void clearSelection();
+    // The selected curve (-1 all), and its choice as a legend line makes it
+    // (screen readers select curves so).
+    int selectedCurve() const { return document_.selectedCurve(); }
+    void selectCurve(int curve);
 
     // The context menu of an element: the frame's actions of its commands.
     std::unique_ptr<QMenu> contextMenu(const render::HitResult& hit);
@@ -168,6 +175,7 @@ private:
     std::function<bool()> abortCheck_;
     std::function<QAction*(CommandId)> actionLookup_;
     int selectedLabel_ = -1;
+    render::HitResult lastHit_;
     std::optional<TagDrag> drag_;
     Pipette pipette_;
 };

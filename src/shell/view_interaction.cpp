@@ -78,6 +78,7 @@ render::HitResult COrdinaxView::hitAt(QPoint position) const {
 
 render::HitResult COrdinaxView::selectAt(QPoint position) {
     const render::HitResult hit = hitAt(position);
+    lastHit_ = hit;
     switch (hit.kind) {
         case render::HitKind::Tag:
         case render::HitKind::Label:
@@ -96,6 +97,12 @@ render::HitResult COrdinaxView::selectAt(QPoint position) {
     return hit;
 }
 
+void COrdinaxView::selectCurve(int curve) {
+    if (curve < -1 || curve >= document_.diagram().curveCount()) return;
+    document_.setSelectedCurve(curve);
+    emit selectionChanged();
+}
+
 int COrdinaxView::selectedTag() const {
     if (selectedLabel_ < document::FirstTagSlot) return -1;
     const int tag = selectedLabel_ - document::FirstTagSlot;
@@ -105,6 +112,7 @@ int COrdinaxView::selectedTag() const {
 
 void COrdinaxView::clearSelection() {
     selectedLabel_ = -1;
+    lastHit_ = {};
     drag_.reset();
     emit selectionChanged();
 }

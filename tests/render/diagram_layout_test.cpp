@@ -307,5 +307,29 @@ TEST(DiagramLayout, AbortStopsBeforeTheCurves) {
     EXPECT_FALSE(result.complete);
 }
 
+TEST(DiagramLayout, GraduationValuesStayLegibleInTheNormalScreenMode) {
+    // 12-pixel values in the normal mode (sizes at 72/96) would be drawn 9
+    // pixels high: they are drawn at LegibleValuePixels, and measured so.
+    Diagram diagram = plainDiagram();
+    for (auto& direction : diagram.scales.axis) direction[0].orientation = 0;
+    diagram.scales.axis[0][0].font = base::fontFromTextOrDefault("-12,0,0,0,400,0,0,0,0,0,0,0,48,Arial");
+    diagram.scales.axis[1][0].font = diagram.scales.axis[0][0].font;
+    RecordingDevice device;
+    RenderRequest request;
+    request.pageRect = {0, 0, 400, 300};
+    request.output.pageRect = request.pageRect;
+    const RenderResult result = drawDiagram(device, diagram, request);
+    ASSERT_TRUE(result.complete);
+    int values = 0;
+    for (const RecordedOp& op : device.ops()) {
+        if (op.kind != OpKind::Text || op.text != "5") continue;
+        ++values;
+        EXPECT_EQ(op.font.height, -LegibleValuePixels);
+    }
+    EXPECT_EQ(values, 2);  // on X and on Y
+    // The band of the X values is as high as the legible font (fixed metrics: the height).
+    EXPECT_EQ(result.layout.valueExtents[0][0].height, LegibleValuePixels);
+}
+
 }  // namespace
 }  // namespace ordinax::render

@@ -78,18 +78,34 @@ TEST(AutoScale, LogOfASinglePowerOfTenSpansOneDecade) {
     EXPECT_DOUBLE_EQ(scale.extremity, 1000);
 }
 
-TEST(AutoScale, EmptyDataRangeStaysFinite) {
-    // A diagram without points keeps its data range at ±DBL_MAX: taken as ±1e35.
+TEST(AutoScale, EmptyDiagramGetsAnOrdinaryExtent) {
+    // Without points the data range stays (+max, -max); the scale must not
+    // become -1e35 .. 1e35. Expected values worked by hand from the rules on
+    // the range 0 .. 10: LIN l = 0, step 1 gives 10 steps; LOG 0 -> 0.1, 10
+    // -> 10; HENRY min 0 pushes the row to 13.
     Diagram diagram;
     diagram.scales.axis[0][0].active = 1;
     autoScale(diagram, 0, 0);
-    const AxisScale& scale = diagram.scales.axis[0][0];
-    EXPECT_TRUE(std::isfinite(scale.origin));
-    EXPECT_TRUE(std::isfinite(scale.extremity));
-    // Span 2e35: l = 34; 1e34 gives 20 steps, 2e34 gives 10.
-    EXPECT_NEAR(scale.step / 2e34, 1.0, 1e-12);
-    EXPECT_LE(scale.origin, -1e35 * (1 - 1e-12));
-    EXPECT_GE(scale.extremity, 1e35 * (1 - 1e-12));
+    const AxisScale& lin = diagram.scales.axis[0][0];
+    EXPECT_DOUBLE_EQ(lin.origin, 0.0);
+    EXPECT_DOUBLE_EQ(lin.extremity, 10.0);
+    EXPECT_DOUBLE_EQ(lin.step, 1.0);
+
+    diagram.scales.axis[1][0].kind = ScaleLog;
+    autoScale(diagram, 1, 0);
+    EXPECT_DOUBLE_EQ(diagram.scales.axis[1][0].origin, 0.1);
+    EXPECT_DOUBLE_EQ(diagram.scales.axis[1][0].extremity, 10.0);
+
+    diagram.scales.axis[1][1].kind = ScaleHenry;
+    autoScale(diagram, 1, 1);
+    EXPECT_DOUBLE_EQ(diagram.scales.axis[1][1].origin, 1.0 - 0.999);
+    EXPECT_EQ(diagram.henryExtentIndex, 13);
+
+    // A single point is not an empty range: the rule of min = max holds.
+    diagram.dataRange[0] = {3.0, 3.0};
+    autoScale(diagram, 0, 0);
+    EXPECT_DOUBLE_EQ(lin.origin, -7.0);
+    EXPECT_DOUBLE_EQ(lin.extremity, 13.0);
 }
 
 TEST(AutoScale, DiagramLevelWritesHenryIndexOnlyForY) {

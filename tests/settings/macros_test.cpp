@@ -5,6 +5,11 @@
 #include <set>
 
 #include "document/diagram_ops.h"
+#include "settings/macro_uses.h"
+#include "settings/preference_rules.h"
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 #include "settings/macros.h"
 
 namespace ordinax::settings {
@@ -394,6 +399,55 @@ TEST(MacroPresentation, CopyFromMissingFileIsRefused) {
     EXPECT_EQ(r.status, MacroStatus::Refused);
     EXPECT_FALSE(r.message.empty());
     EXPECT_EQ(d, before);
+}
+
+}  // namespace
+}  // namespace ordinax::settings
+
+namespace ordinax::settings {
+namespace {
+
+// The attribute panel follows the command: by hand from what each command reads.
+TEST(MacroUses, EachCommandShowsTheAttributesItReads) {
+    EXPECT_EQ(macroUses(10000), UsesNothing);  // a heading
+    EXPECT_EQ(macroUses(10001), UsesFile);
+    EXPECT_EQ(macroUses(10101), UsesFill);
+    EXPECT_EQ(macroUses(10202), UsesFrame);
+    EXPECT_EQ(macroUses(10103), UsesShadow);
+    EXPECT_EQ(macroUses(10303), UsesTextColour);
+    EXPECT_EQ(macroUses(10301) & UsesLegend, UsesLegend);
+    EXPECT_EQ(macroUses(10405), UsesBounds);
+    EXPECT_EQ(macroUses(10506), UsesLineSize);
+    EXPECT_EQ(macroUses(10607), UsesSymbolColour2);
+    EXPECT_EQ(macroUses(10702), UsesNothing);
+    // Every command of the catalogue has an entry that names only known attributes.
+    for (const MacroEntry& entry : macroCatalogue()) EXPECT_LT(macroUses(entry.id), 1u << 16) << entry.id;
+}
+
+}  // namespace
+}  // namespace ordinax::settings
+
+namespace ordinax::settings {
+namespace {
+
+TEST(PreferenceRules, MissingFoldersAreMadeAndSoftShadowsWarn) {
+    const auto root = std::filesystem::temp_directory_path() / ("ordinax-prefs-" + std::to_string(::getpid()));
+    std::array<std::string, FolderCount> folders;
+    for (std::size_t i = 0; i < folders.size(); ++i) folders[i] = (root / ("d" + std::to_string(i)) / "x").string();
+    EXPECT_TRUE(ensureWorkingFolders(folders).empty());
+    for (const std::string& folder : folders) EXPECT_TRUE(std::filesystem::is_directory(folder));
+    // A folder under a plain file cannot be made; an empty one is refused.
+    { std::ofstream((root / "fichier").string()) << "x"; }
+    folders[4] = (root / "fichier" / "sous").string();
+    const base::Message refused = ensureWorkingFolders(folders);
+    EXPECT_EQ(refused.heading, base::Heading::Error);
+    EXPECT_NE(refused.text.find(folders[4]), std::string::npos);
+    folders[4].clear();
+    EXPECT_FALSE(ensureWorkingFolders(folders).empty());
+    std::filesystem::remove_all(root);
+    EXPECT_TRUE(warnsAboutSoftShadows(1, 0));
+    EXPECT_FALSE(warnsAboutSoftShadows(0, 1));
+    EXPECT_FALSE(warnsAboutSoftShadows(0, 0));
 }
 
 }  // namespace

@@ -155,8 +155,9 @@ TEST(CommandTable, EnablingFollowsDisplayModeHistoryAndSelection) {
         {CommandId::CurveSymbol, {1, false, false, false, 0}, false},
         {CommandId::CurveSymbol, {0, false, false, false, 2}, false},
         {CommandId::CurveEditPoints, {1, false, false, false, 1}, true},
-        // Commands whose dialogs come later stay disabled whatever the state.
-        {CommandId::ToolMacros, {1, true, true, true}, false},
+        // Macros act on the diagram on screen.
+        {CommandId::ToolMacros, {0, false, false, false}, false},
+        {CommandId::ToolMacros, {1, false, false, false}, true},
         // Getting data in, the explorer and the manual need no diagram on screen.
         {CommandId::FileImportText, {0, false, false, false}, true},
         {CommandId::FileImportClipboard, {0, false, false, false}, true},

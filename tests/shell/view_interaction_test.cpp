@@ -161,10 +161,10 @@ TEST_F(ViewTest, ContextMenusListTheElementsCommands) {
     const auto tagMenu = view().contextMenu(tag);
     EXPECT_EQ(itemTexts(*tagMenu), (QStringList{"&Texte...", "&Supprimer...", "S&upprimer toutes", "&Fond...",
                                                 "&Bordure...", "&Ombre...", "Placer au-dessus", "Placer au-dessous"}));
-    // The items are the frame's own actions: a later dialog stays disabled with its tooltip.
+    // The items are the frame's own actions.
     EXPECT_TRUE(tagMenu->actions().contains(frame().action(CommandId::TagLower)));
     EXPECT_TRUE(frame().action(CommandId::TagLower)->isEnabled());
-    EXPECT_FALSE(frame().action(CommandId::TagText)->isEnabled());
+    EXPECT_TRUE(tagMenu->actions().contains(frame().action(CommandId::TagText)));
 
     const QPoint inPlot(layout().plotRect.right - 3, (layout().plotRect.top + layout().plotRect.bottom) / 2);
     const render::HitResult plot = view().selectAt(inPlot);
@@ -181,7 +181,7 @@ TEST_F(ViewTest, ContextMenusListTheElementsCommands) {
     for (QAction* act : plotMenu->actions())
         if (act->text() == QStringLiteral("&Insérer un libellé...")) insertLabel = act;
     ASSERT_NE(insertLabel, nullptr);
-    EXPECT_FALSE(insertLabel->isEnabled());
+    EXPECT_EQ(insertLabel->isEnabled(), frame().action(CommandId::LabelInsert)->isEnabled());
     EXPECT_EQ(insertLabel->toolTip(), frame().action(CommandId::LabelInsert)->toolTip());
     EXPECT_TRUE(deleteTags->isEnabled());
     deleteTags->trigger();
@@ -205,18 +205,25 @@ TEST_F(ViewTest, LegendLineSelectsItsCurve) {
 
 TEST_F(ViewTest, DoubleClickRunsTheEditCommandOnlyWhenEnabled) {
     openDemo();
-    QAction* text = frame().action(CommandId::TagText);
+    // A disabled editing command stays silent.
+    QAction text(QStringLiteral("&Texte..."));
+    text.setEnabled(false);
     int triggered = 0;
-    QObject::connect(text, &QAction::triggered, text, [&triggered] { ++triggered; });
+    QObject::connect(&text, &QAction::triggered, &text, [&triggered] { ++triggered; });
+    CommandId asked = CommandId::HelpAbout;
+    view().setActionLookup([&](CommandId id) {
+        asked = id;
+        return &text;
+    });
     const document::Diagram before = diagram();
     mouse(QEvent::MouseButtonDblClick, centreOf(7), Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(asked, CommandId::TagText);
     EXPECT_EQ(triggered, 0);  // disabled: nothing opens
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(diagram(), before);
     EXPECT_EQ(view().selectedTag(), 0);
     // An available editing command runs on the element hit: the plot's fill.
     QAction fill(QStringLiteral("&Fond..."));
-    CommandId asked = CommandId::HelpAbout;
     view().setActionLookup([&](CommandId id) {
         asked = id;
         return &fill;

@@ -60,9 +60,9 @@ QStringList unnamedControls(const QWidget* root) {
     QStringList unnamed;
     for (QWidget* widget : root->findChildren<QWidget*>()) {
         if (widget->focusPolicy() == Qt::NoFocus || !widget->isEnabledTo(const_cast<QWidget*>(root))) continue;
-        // Parts of a compound control (a combo box's line edit, a view's viewport) speak through their owner;
-        // so does the list of a combo box, in a pop-up window of its own.
+        // Popups (a combo box's list) are windows of their own, read when they open.
         if (widget->window() != root->window()) continue;
+        // Parts of a compound control (a combo box's line edit, a view's viewport) speak through their owner.
         if (widget->parentWidget() && widget->parentWidget() != root &&
             widget->parentWidget()->focusProxy() == widget)
             continue;
