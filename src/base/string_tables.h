@@ -26,5 +26,7 @@ std::span<const StringEntry> unitStrings();
 std::span<const StringEntry> reportStrings();
 // The desktop application.
 std::span<const StringEntry> shellStrings();
+// Reasons of failed writes and reads, limits of the readers of outside input.
+std::span<const StringEntry> fileStrings();
 
 }  // namespace ordinax::base
