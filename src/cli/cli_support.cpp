@@ -264,6 +264,7 @@ CLI::Option* addCurveOption(CLI::App& command, int& curve) {
 }
 
 void prepareApp(CLI::App& app) {
+    app.formatter(frenchFormatter());
     app.set_help_flag("-h,--help", "Affiche cette aide et quitte");
     translateHelpLabels(app);
     app.failure_message(usageFailureText);

@@ -144,4 +144,32 @@ std::string frenchUsageError(const std::string& text) {
     return "ligne de commande incorrecte";
 }
 
+std::string frenchCheckDescription(const std::string& text) {
+    static const std::regex range("\\b(INT|UINT|FLOAT|NUMBER) in \\[([^\\]]*) - ([^\\]]*)\\]");
+    static const std::regex positive("\\bPOSITIVE\\b");
+    static const std::regex nonNegative("\\bNONNEGATIVE\\b");
+    std::string out = std::regex_replace(text, nonNegative, "POSITIF OU NUL");
+    out = std::regex_replace(out, positive, "STRICTEMENT POSITIF");
+    std::smatch match;
+    while (std::regex_search(out, match, range)) {
+        const std::string type = match[1] == "FLOAT" || match[1] == "NUMBER" ? "RÉEL" : "ENTIER";
+        out.replace(static_cast<std::size_t>(match.position(0)), static_cast<std::size_t>(match.length(0)),
+                    type + " de " + std::string(match[2]) + " à " + std::string(match[3]));
+    }
+    return out;
+}
+
+namespace {
+
+class FrenchFormatter : public CLI::Formatter {
+public:
+    std::string make_option_opts(const CLI::Option* option) const override {
+        return frenchCheckDescription(CLI::Formatter::make_option_opts(option));
+    }
+};
+
+}  // namespace
+
+std::shared_ptr<CLI::Formatter> frenchFormatter() { return std::make_shared<FrenchFormatter>(); }
+
 }  // namespace ordinax::cli

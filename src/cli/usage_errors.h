@@ -1,7 +1,8 @@
-// The command-line parser's errors in French: the parser builds its texts in
-// English, so each kind of error is recognised and written again.
+// The command-line parser's errors and check descriptions in French: the
+// parser builds its texts in English, so each is recognised and written again.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include <CLI/CLI.hpp>
@@ -14,5 +15,13 @@ std::string frenchUsageError(const CLI::Error& error);
 
 // The same from the parser's English text.
 std::string frenchUsageError(const std::string& text);
+
+// The value descriptions the parser's checks add to the help ("NONNEGATIVE",
+// "INT in [0 - 15]") in French.
+std::string frenchCheckDescription(const std::string& text);
+
+// A help formatter that writes those descriptions in French; the labels are
+// set on it afterwards as on the parser's own.
+std::shared_ptr<CLI::Formatter> frenchFormatter();
 
 }  // namespace ordinax::cli

@@ -49,5 +49,18 @@ TEST(UsageErrors, ParserRefusalsAreInFrench) {
     }
 }
 
+TEST(UsageErrors, ValueChecksInTheHelpAreInFrench) {
+    TempFolder folder;
+    const RunResult render = runCli({"render", "--help"}, folder.path());
+    EXPECT_EQ(render.status, 0);
+    EXPECT_NE(render.out.find("--width PX:ENTIER de 1 à 30000"), std::string::npos) << render.out;
+    const RunResult fit = runCli({"fit", "--help"}, folder.path());
+    EXPECT_NE(fit.out.find("--curve N:POSITIF OU NUL (obligatoire)"), std::string::npos) << fit.out;
+    for (const RunResult* r : {&render, &fit}) {
+        EXPECT_EQ(r->out.find(" in ["), std::string::npos) << r->out;
+        EXPECT_EQ(r->out.find("NONNEGATIVE"), std::string::npos) << r->out;
+    }
+}
+
 }  // namespace
 }  // namespace ordinax::cli::test
