@@ -34,8 +34,9 @@ using DumpPoints = std::vector<std::optional<std::vector<document::Point>>>;
 // diagram holds; the curves, when given, replace the curve list, each starting
 // from the curve defaults). Returns an empty message on success, otherwise the
 // French error message naming the faulty key; `diagram` may then be partly
-// changed. `aside`, when given, holds the points the document left empty.
-base::Message applyDiagramJson(const Json& json, document::Diagram& diagram, const DumpPoints* aside = nullptr);
+// changed. `aside`, when given, holds the points the document left empty;
+// each curve's are released once the curve holds them.
+base::Message applyDiagramJson(const Json& json, document::Diagram& diagram, DumpPoints* aside = nullptr);
 
 // Applies the keys present in `json` over one curve; `where` names the curve in
 // error messages ("curves[2]"). Same result convention as applyDiagramJson.

@@ -438,8 +438,7 @@ void checkCount(const Json* count, const std::string& where, int actual, const c
     }
 }
 
-void readCurve(const Json& value, const std::string& where, Curve& curve,
-               const std::vector<Point>* aside = nullptr) {
+void readCurve(const Json& value, const std::string& where, Curve& curve, std::vector<Point>* aside = nullptr) {
     ObjectReader reader(value, where);
     reader.field("title", into(curve.title))
         .field("modified", into(curve.modified))
@@ -457,15 +456,20 @@ void readCurve(const Json& value, const std::string& where, Curve& curve,
         .field("unit", [&](const Json& v, const std::string& at) { readArray(v, at, curve.unit, readUnit); })
         .field("function", [&](const Json& v, const std::string& at) { readFunction(v, at, curve.function); })
         .field("points", [&](const Json& v, const std::string& at) {
-            // Points read aside while parsing leave an empty array here.
-            if (aside && v.is_array() && v.empty()) curve.points = PointBuffer(*aside);
-            else readPoints(v, at, curve.points);
+            // Points read aside while parsing leave an empty array here; the
+            // copy aside goes once the curve holds them.
+            if (aside && v.is_array() && v.empty()) {
+                curve.points = PointBuffer(*aside);
+                std::vector<Point>().swap(*aside);
+            } else {
+                readPoints(v, at, curve.points);
+            }
         });
     checkCount(reader.find("pointCount"), member(where, "pointCount"), curve.pointCount(), "points");
     reader.finish();
 }
 
-void readCurves(const Json& value, const std::string& where, std::vector<Curve>& curves, const DumpPoints* aside) {
+void readCurves(const Json& value, const std::string& where, std::vector<Curve>& curves, DumpPoints* aside) {
     if (!value.is_array()) fail(keyName(where) + " doit être un tableau de courbes.");
     if (value.size() > static_cast<std::size_t>(MaxCurves)) {
         fail("Impossible de créer une nouvelle courbe !\n\nLe nombre maxi de courbes est atteint pour ce diagramme.");
@@ -475,13 +479,13 @@ void readCurves(const Json& value, const std::string& where, std::vector<Curve>&
     for (std::size_t i = 0; i < value.size(); ++i) {
         Curve curve;
         resetCurve(curve);
-        const std::vector<Point>* points = aside && i < aside->size() && (*aside)[i] ? &*(*aside)[i] : nullptr;
+        std::vector<Point>* points = aside && i < aside->size() && (*aside)[i] ? &*(*aside)[i] : nullptr;
         readCurve(value[i], element(where, i), curve, points);
         curves.push_back(std::move(curve));
     }
 }
 
-void readDiagram(const Json& value, Diagram& diagram, const DumpPoints* aside) {
+void readDiagram(const Json& value, Diagram& diagram, DumpPoints* aside) {
     ObjectReader reader(value, "");
     // The magic of the file a dump came from; a saved diagram always gets the current one.
     reader.field("format", [](const Json& v, const std::string& at) { readText(v, at); })
@@ -516,7 +520,7 @@ base::Message errorMessage(const std::string& text) {
 
 }  // namespace
 
-base::Message applyDiagramJson(const Json& json, Diagram& diagram, const DumpPoints* aside) {
+base::Message applyDiagramJson(const Json& json, Diagram& diagram, DumpPoints* aside) {
     try {
         readDiagram(json, diagram, aside);
     } catch (const FieldError& error) {
