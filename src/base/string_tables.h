@@ -32,5 +32,7 @@ std::span<const StringEntry> shellStrings();
 std::span<const StringEntry> dataStrings();
 // The curve menu, the coordinates grid and its tools, symbols, lines, curve export.
 std::span<const StringEntry> curveStrings();
+// Reasons of failed writes and reads, limits of the readers of outside input.
+std::span<const StringEntry> fileStrings();
 
 }  // namespace ordinax::base

@@ -101,7 +101,8 @@ std::string_view messageText(int id) {
     for (const Entry& e : Table)
         if (e.id == id) return e.text;
     for (auto table : {smoothingStrings, calculusStrings, coordinateStrings, drawingStrings, unitStrings,
-                       reportStrings, shellStrings, dataStrings, refinementStrings, curveStrings})
+                       reportStrings, shellStrings, dataStrings, refinementStrings, curveStrings,
+                       fileStrings})
         for (const StringEntry& e : table())
             if (e.id == id && id != 0) return e.text;
     return {};

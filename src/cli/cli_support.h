@@ -70,9 +70,14 @@ std::string formatJson(const Json& json, bool compact);
 // `path` when it is not empty. Returns ExitSuccess or reports the failure.
 int writeJson(const Json& json, const std::string& path, bool compact = false);
 
-// Reads and parses a JSON file; nullopt with `error` set when the file cannot
-// be read or is not well-formed JSON.
-std::optional<Json> readJsonFile(const std::string& path, base::Message& error);
+// Writes an output file through the programs' atomic routine; a failure is
+// reported with its reason (the previous file stays whole) and ExitFailure returned.
+int writeOutputFile(const std::string& path, std::string_view bytes);
+
+// Reads and parses a JSON file within the limits of readJsonInput; nullopt
+// with `error` set when the file cannot be read, is not well-formed JSON or
+// exceeds a limit. With `points`, the curves' points are taken aside.
+std::optional<Json> readJsonFile(const std::string& path, base::Message& error, DumpPoints* points = nullptr);
 
 // The text written into the curves' empty modification dates when saving now.
 std::string saveDateText();
@@ -133,6 +138,10 @@ CLI::App* addCurveCommand(CLI::App& app, int& status, const char* name, const ch
     command->add_flag("--compact", options->compact, "JSON compact, sans indentation");
     return command;
 }
+
+// Removes the temporary files that killed runs left in the folders of the
+// files named on the command line (and in the working folder).
+void removeStaleTemporariesOfArguments(int argc, char** argv);
 
 // Parses the command line and runs the chosen command; returns the exit status
 // (help 0, usage errors 2, otherwise the command's own status).

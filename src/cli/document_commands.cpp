@@ -82,11 +82,13 @@ int runBuild(const DocumentOptions& options) {
     base::Message error;
     const std::optional<settings::Preferences> preferences = loadPreferences(options.settings, error);
     if (!preferences) return reportFailure(error);
-    const std::optional<Json> json = readJsonFile(options.input, error);
+    // The points are read aside as they come: a large dump costs its points, not its JSON values.
+    DumpPoints points;
+    const std::optional<Json> json = readJsonFile(options.input, error, &points);
     if (!json) return reportFailure(error);
     Diagram diagram;
     document::resetDiagram(diagram, preferences->diagram);
-    error = applyDiagramJson(*json, diagram);
+    error = applyDiagramJson(*json, diagram, &points);
     if (!error.empty()) return reportFailure(error);
     return saveOrReport(diagram, options.output);
 }

@@ -4,9 +4,11 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <new>
 
 #include "base/strings.h"
+#include "base/system_reason.h"
 #include "document/diagram_ops.h"
 #include "document/orx_image.h"
 #include "document/orx_reader.h"
@@ -16,9 +18,12 @@ namespace ordinax::document {
 
 namespace {
 
-ReadResult openFailure(const std::string& path) {
+// Older generations are read whole: real ones hold a few thousand points.
+constexpr std::uint64_t MaxLegacyFileBytes = std::uint64_t{256} << 20;
+
+ReadResult openFailure(const std::string& path, const base::InputError& error) {
     ReadResult r;
-    r.message = base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, path);
+    r.message = base::inputFailureMessage(path, error);
     return r;
 }
 
@@ -34,7 +39,8 @@ void finishOpenedDiagram(Diagram& diagram) {
 
 ReadResult openDiagramFile(const std::string& path, const DiagramDefaults& defaults, Diagram& diagram) {
     ReadableFile file;
-    if (!openReadableFile(path, file)) return openFailure(path);
+    base::InputError error;
+    if (!openReadableFile(path, file, &error)) return openFailure(path, error);
     std::uint8_t header[HeaderSize] = {};
     const bool complete = file.size() >= HeaderSize && ::pread(file.fd(), header, HeaderSize, 0) == HeaderSize;
     const FileFormat format = complete ? detectFormat(header) : FileFormat::Unknown;
@@ -49,8 +55,13 @@ ReadResult openDiagramFile(const std::string& path, const DiagramDefaults& defau
         r = readCurrentLayout(in, format, loaded);
     } else {
         // Older generations are small and read from memory.
+        if (file.size() > MaxLegacyFileBytes) {
+            r.message = base::withReason(base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error),
+                                         base::InputError{base::InputStatus::TooLarge, 0, MaxLegacyFileBytes, 0}.reason());
+            return r;
+        }
         FileBytes bytes;
-        if (!readWholeFile(path, bytes)) return openFailure(path);
+        if (!readWholeFile(path, bytes, &error)) return openFailure(path, error);
         r = readDiagramBytes(bytes.bytes(), defaults, loaded, path);
     }
     if (!r.ok) return r;
@@ -61,7 +72,8 @@ ReadResult openDiagramFile(const std::string& path, const DiagramDefaults& defau
 
 ReadResult readDiagramFile(const std::string& path, const DiagramDefaults& defaults, Diagram& diagram) {
     FileBytes file;
-    if (!readWholeFile(path, file)) return openFailure(path);
+    base::InputError error;
+    if (!readWholeFile(path, file, &error)) return openFailure(path, error);
     const FileFormat format = detectFormat(file.bytes());
     if (format != FileFormat::Asb02 && format != FileFormat::Asb01) {
         ReadResult r;
@@ -74,8 +86,14 @@ ReadResult readDiagramFile(const std::string& path, const DiagramDefaults& defau
     return r;
 }
 
+base::Message writeFailureMessage(const std::string& path, int error) {
+    return base::withReason(base::makeMessage(base::MsgFileWriteFailed, base::Heading::Error, path),
+                            base::systemReason(error, base::FileAccess::Write));
+}
+
 SaveResult saveDiagram(Diagram& diagram, const std::string& path, const std::string& now) {
     SaveResult result;
+    int error = 0;
     try {
         const OrxImage image = buildOrxImage(diagram, now);
         // The pieces alternate between the serialised bytes and the points
@@ -89,11 +107,12 @@ SaveResult saveDiagram(Diagram& diagram, const std::string& path, const std::str
             from = run.offset;
         }
         pieces.emplace_back(image.bytes.data() + from, image.bytes.size() - from);
-        result.ok = replaceFile(path, pieces);
+        error = replaceFile(path, pieces).error;
     } catch (const std::bad_alloc&) {
-        result.ok = false;
+        error = ENOMEM;
     }
-    if (!result.ok) result.message = base::makeMessage(base::MsgFileWriteFailed, base::Heading::Error, path);
+    result.ok = error == 0;
+    if (!result.ok) result.message = writeFailureMessage(path, error);
     return result;
 }
 

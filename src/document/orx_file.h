@@ -27,6 +27,7 @@ struct ReadResult {
     bool ok = false;
     std::string format;  // the magic or older-generation name that was read
     base::Message message;  // the format message when !ok
+    std::vector<base::Message> warnings;  // shown after a successful read (points left out, ...)
 };
 
 // Reads a file image of the current layout into `out`, which is first reset
@@ -60,10 +61,15 @@ struct SaveResult {
     bool ok = false;
     base::Message message;
 };
+// The message of a failed write of `path`: MsgFileWriteFailed with the
+// system's reason for `error` (an errno) after it.
+base::Message writeFailureMessage(const std::string& path, int error);
+
 // Writes the diagram to `path` through a temporary file in the same folder,
 // flushed and renamed over the target: a failed save leaves the old file intact.
 // `now` is the text for empty modification dates (see modificationDateText).
-// A failure returns the write message (MsgFileWriteFailed, with the path).
+// A failure returns the write message (MsgFileWriteFailed, with the path and
+// the system's reason).
 SaveResult saveDiagram(Diagram& diagram, const std::string& path, const std::string& now);
 
 }  // namespace ordinax::document

@@ -2,14 +2,16 @@
 // conversion into the curves, dates made relative, and the status texts.
 #include "exchange/text_import.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <span>
 
 #include "base/encoding.h"
+#include "base/input_file.h"
 #include "base/strings.h"
+#include "base/strings_files.h"
+#include "base/system_reason.h"
 #include "base/text.h"
 #include "document/diagram_defaults.h"
 #include "document/diagram_ops.h"
@@ -273,7 +275,8 @@ bool readHeader(LineSource& source, const ConversionProcedure& p, ImportMode mod
 }
 
 ImportResult runExtraction(LineSource& source, const ConversionProcedure& p, ImportMode mode, int selected,
-                           Diagram& diagram, const ProgressCallback& progress, const std::atomic<bool>* stop) {
+                           Diagram& diagram, const ProgressCallback& progress, const std::atomic<bool>* stop,
+                           long long maxValues) {
     ImportResult result;
     if (progress) {
         const std::string status = preparationStatus();
@@ -291,7 +294,14 @@ ImportResult runExtraction(LineSource& source, const ConversionProcedure& p, Imp
     }
 
     long long expected = 0;
-    if (!readHeader(source, p, mode, selected, diagram, expected, result.error)) return result;
+    if (!readHeader(source, p, mode, selected, diagram, expected, result.error)) {
+        if (source.tooLong()) {
+            const base::InputError error{base::InputStatus::LineTooLong, 0, source.maxLineLength(), source.tooLongLine()};
+            result.error = base::withReason(base::makeMessage(base::MsgInputStopped, base::Heading::Error, source.name()),
+                                            error.reason());
+        }
+        return result;
+    }
 
     const Separator separator = separatorOf(normaliseSeparator(p.separator));
     const int sampling = std::max(p.sampling, 1);
@@ -308,13 +318,30 @@ ImportResult runExtraction(LineSource& source, const ConversionProcedure& p, Imp
     RecordBuilder builder(p.orientation, separator.kind, p.coordinateCount, expected, filler);
     std::string_view line;
     std::string normalised;
+    // Values read, against what the diagram can hold: an endless input (or
+    // one kept only one record in a million) stops instead of running on.
+    const bool series = p.orientation == 1;
+    long long values = 0;
     while (source.next(line)) {
         if (stop && stop->load(std::memory_order_relaxed)) {
             result.stopped = true;
             return result;
         }
         normaliser.normalise(line, normalised);
+        values += series ? static_cast<long long>(std::count(normalised.begin(), normalised.end(), '\t')) + 1 : 1;
+        if (values > maxValues) {
+            result.error = base::withReason(
+                base::makeMessage(base::MsgInputStopped, base::Heading::Error, source.name()),
+                base::makeMessage(base::MsgInputTooManyValues, base::Heading::None, std::to_string(maxValues)).text);
+            return result;
+        }
         if (!builder.addLine(normalised)) break;
+    }
+    if (source.tooLong()) {
+        const base::InputError error{base::InputStatus::LineTooLong, 0, source.maxLineLength(), source.tooLongLine()};
+        result.error = base::withReason(base::makeMessage(base::MsgInputStopped, base::Heading::Error, source.name()),
+                                        error.reason());
+        return result;
     }
     builder.finish();
     filler.finish();
@@ -344,24 +371,39 @@ bool validCurve(const Diagram& diagram, ImportMode mode, int selected) {
 
 }  // namespace
 
+std::size_t maxImportLineLength(const ConversionProcedure& procedure) {
+    return procedure.orientation == 1 ? MaxSeriesLineLength : MaxRecordLineLength;
+}
+
 ImportResult extractData(const std::string& path, const ConversionProcedure& procedure, ImportMode mode,
                          int selectedCurve, Diagram& diagram, const ProgressCallback& progress,
                          const std::atomic<bool>* stop) {
+    return extractData(path, procedure, mode, selectedCurve, diagram, progress, ImportLimits{}, stop);
+}
+
+ImportResult extractData(const std::string& path, const ConversionProcedure& procedure, ImportMode mode,
+                         int selectedCurve, Diagram& diagram, const ProgressCallback& progress,
+                         const ImportLimits& limits, const std::atomic<bool>* stop) {
     ImportResult result;
     if (!validCurve(diagram, mode, selectedCurve)) return result;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat st {};
-    if (fd < 0 || ::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        if (fd >= 0) ::close(fd);
-        result.error = base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, path);
+    // A FIFO without writer reads as an empty file; a device is refused.
+    base::InputError error;
+    std::uint64_t size = 0;
+    const int fd = base::openInput(path, error, &size);
+    if (fd < 0) {
+        result.error = base::inputFailureMessage(path, error);
         return result;
     }
-    LineSource source(fd, S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0);
-    result = runExtraction(source, procedure, mode, selectedCurve, diagram, progress, stop);
+    LineSource source(fd, static_cast<std::size_t>(size),
+                      limits.maxLineLength > 0 ? limits.maxLineLength : maxImportLineLength(procedure));
+    source.setName(path);
+    result = runExtraction(source, procedure, mode, selectedCurve, diagram, progress, stop, limits.maxValues);
     if (source.failed() && !result.stopped) {
         // The curves hold what was read before the failure; the caller is told.
         result.completed = false;
-        result.error = base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, path);
+        error.status = base::InputStatus::ReadFailed;
+        error.error = source.error();
+        result.error = base::inputFailureMessage(path, error);
     }
     return result;
 }
@@ -370,7 +412,7 @@ ImportResult extractDataFromText(std::string_view text, const ConversionProcedur
                                  int selectedCurve, Diagram& diagram, const ProgressCallback& progress) {
     if (!validCurve(diagram, mode, selectedCurve)) return {};
     LineSource source(text);
-    return runExtraction(source, procedure, mode, selectedCurve, diagram, progress, nullptr);
+    return runExtraction(source, procedure, mode, selectedCurve, diagram, progress, nullptr, MaxImportValues);
 }
 
 }  // namespace ordinax::exchange
