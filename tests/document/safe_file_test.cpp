@@ -52,7 +52,7 @@ std::string ownHost(const std::string& folder) {
 }
 
 // A process id that no process holds any more: a child that ended and was reaped.
-pid_t deadPid() {
+pid_t reapedChildPid() {
     const pid_t child = ::fork();
     if (child == 0) ::_exit(0);
     int status = 0;
@@ -143,7 +143,7 @@ TEST(TemporaryOwner, OnlyOurNamesAreRecognised) {
 
 TEST_F(SafeFileTest, OnlyTheTemporaryFilesOfDeadProcessesGo) {
     const std::string host = ownHost(folder_);
-    const std::string dead = std::to_string(deadPid());
+    const std::string dead = std::to_string(reapedChildPid());
     const std::string live = std::to_string(::getppid());
     const std::vector<std::string> kept = {
         ".d.orx.ordinax-" + live + "-" + host + ".Vivant",        // a live process
@@ -165,7 +165,7 @@ TEST_F(SafeFileTest, OnlyTheTemporaryFilesOfDeadProcessesGo) {
 
 TEST_F(SafeFileTest, ASaveRemovesWhatAKilledSaveLeft) {
     const std::string host = ownHost(folder_);
-    const std::string stale = folder_ + "/.d.orx.ordinax-" + std::to_string(deadPid()) + "-" + host + ".Tue000";
+    const std::string stale = folder_ + "/.d.orx.ordinax-" + std::to_string(reapedChildPid()) + "-" + host + ".Tue000";
     putText(stale, std::string(100000, 'z'));
     Diagram d = test::makeEveryFieldDiagram();
     ASSERT_TRUE(saveDiagram(d, folder_ + "/d.orx", "x").ok);
