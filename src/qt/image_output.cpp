@@ -4,7 +4,6 @@
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QImageWriter>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -20,6 +19,7 @@
 #include "document/orx_file.h"
 #include "document/safe_file.h"
 #include "qt/painter_device.h"
+#include "qt/png_encoder.h"
 
 namespace ordinax::qt {
 namespace {
@@ -74,13 +74,16 @@ base::Message writePng(const std::string& path, const PngOptions& options, const
     }
     document::AtomicFile file;
     if (!file.open(path)) return writeFailed(path, file.error());
-    AtomicFileDevice device(file);
-    QImageWriter writer(&device, "png");
-    // Qt's PNG writer takes 0..100 and hands zlib value * 9 / 91: round up
-    // so that the level asked for is the level used.
-    const int level = std::clamp(options.compression, 0, 9);
-    writer.setCompression((level * 91 + 8) / 9);
-    if (!writer.write(picture)) return writeFailed(path, file.error());
+    PngPixels pixels;
+    pixels.pixels = reinterpret_cast<const std::uint32_t*>(picture.constBits());
+    pixels.width = options.width;
+    pixels.height = options.height;
+    pixels.stride = static_cast<std::size_t>(picture.bytesPerLine()) / sizeof(std::uint32_t);
+    pixels.dotsPerMetre = dotsPerMetre;
+    const bool encoded = encodePng(pixels, options.compression, [&file](const std::uint8_t* data, std::size_t size) {
+        return file.write(data, size);
+    });
+    if (!encoded) return writeFailed(path, file.error());
     return commitFile(file, path);
 }
 
