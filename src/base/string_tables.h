@@ -34,5 +34,7 @@ std::span<const StringEntry> dataStrings();
 std::span<const StringEntry> curveStrings();
 // Reasons of failed writes and reads, limits of the readers of outside input.
 std::span<const StringEntry> fileStrings();
+// The reading of one curve of a diagram file.
+std::span<const StringEntry> speedStrings();
 
 }  // namespace ordinax::base

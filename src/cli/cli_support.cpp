@@ -152,9 +152,9 @@ base::Message errorMessage(std::string text) {
     return base::Message{0, base::Heading::Error, std::move(text)};
 }
 
-bool openOrReport(const std::string& path, const settings::Preferences& preferences, document::Diagram& diagram,
-                  std::string* format) {
-    const document::ReadResult read = document::openDiagramFile(path, preferences.diagram, diagram);
+namespace {
+
+bool reportRead(const document::ReadResult& read, std::string* format) {
     if (!read.ok) {
         reportFailure(read.message.empty() ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
                                            : read.message);
@@ -165,7 +165,20 @@ bool openOrReport(const std::string& path, const settings::Preferences& preferen
     return true;
 }
 
-std::optional<OpenedCurve> openCurve(const SettingsChoice& choice, const std::string& input, int curve) {
+}  // namespace
+
+bool openOrReport(const std::string& path, const settings::Preferences& preferences, document::Diagram& diagram,
+                  std::string* format) {
+    return reportRead(document::openDiagramFile(path, preferences.diagram, diagram), format);
+}
+
+bool openCurveOrReport(const std::string& path, const settings::Preferences& preferences, int curve,
+                       document::Diagram& diagram, std::string* format) {
+    return reportRead(document::openDiagramCurve(path, preferences.diagram, curve, diagram), format);
+}
+
+std::optional<OpenedCurve> openCurve(const SettingsChoice& choice, const std::string& input, int curve,
+                                     Reading reading) {
     base::Message error;
     std::optional<settings::Preferences> preferences = loadPreferences(choice, error);
     if (!preferences) {
@@ -173,7 +186,10 @@ std::optional<OpenedCurve> openCurve(const SettingsChoice& choice, const std::st
         return std::nullopt;
     }
     OpenedCurve opened{std::move(*preferences), {}};
-    if (!openOrReport(input, opened.preferences, opened.diagram)) return std::nullopt;
+    const bool read = reading == Reading::OneCurve
+                          ? openCurveOrReport(input, opened.preferences, curve, opened.diagram)
+                          : openOrReport(input, opened.preferences, opened.diagram);
+    if (!read) return std::nullopt;
     if (curve < 0 || curve >= opened.diagram.curveCount()) {
         reportFailure(errorMessage("La courbe " + std::to_string(curve) + " n'existe pas dans ce diagramme."));
         return std::nullopt;

@@ -41,6 +41,17 @@ std::optional<settings::Preferences> loadPreferences(const SettingsChoice& choic
 bool openOrReport(const std::string& path, const settings::Preferences& preferences, document::Diagram& diagram,
                   std::string* format = nullptr);
 
+// How much of a diagram file a command reads: everything, or the records of
+// every curve with the points of the one it works on (commands that do not
+// write the diagram: the other point blocks are skipped, and a diagram so
+// read is completed from its file before any save).
+enum class Reading { Whole, OneCurve };
+
+// Opens a diagram reading the points of curve `curve` alone (-1: none);
+// reports the failure and returns false.
+bool openCurveOrReport(const std::string& path, const settings::Preferences& preferences, int curve,
+                       document::Diagram& diagram, std::string* format = nullptr);
+
 // A diagram read for a command that works on one curve, with the
 // preferences it was read with.
 struct OpenedCurve {
@@ -50,7 +61,8 @@ struct OpenedCurve {
 
 // Reads the preferences and the diagram and checks the curve number; reports
 // the failure and returns nullopt when one of them fails.
-std::optional<OpenedCurve> openCurve(const SettingsChoice& choice, const std::string& input, int curve);
+std::optional<OpenedCurve> openCurve(const SettingsChoice& choice, const std::string& input, int curve,
+                                     Reading reading = Reading::Whole);
 
 // Builds an error message ("ERREUR", blank line, text) from a UTF-8 text.
 base::Message errorMessage(std::string text);

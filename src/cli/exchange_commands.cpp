@@ -440,7 +440,7 @@ int runExport(const ExportCommandOptions& o) {
     const std::optional<settings::Preferences> preferences = loadPreferences(o.settings, error);
     if (!preferences) return reportFailure(error);
     Diagram diagram;
-    if (!openOrReport(o.input, *preferences, diagram)) return ExitFailure;
+    if (!openCurveOrReport(o.input, *preferences, o.curve, diagram)) return ExitFailure;
     if (!curveExists(diagram, o.curve)) return ExitFailure;
     exchange::ExportOptions options;
     options.title = o.title;
