@@ -52,6 +52,11 @@ std::size_t maxImportLineLength(const ConversionProcedure& procedure);
 struct ImportLimits {
     long long maxValues = MaxImportValues;
     std::size_t maxLineLength = 0;  // 0: maxImportLineLength of the procedure
+    // Data files of at least this many bytes (after the header) with one
+    // record per line are read on several threads, in batches of
+    // `batchLines` lines; the results are those of one thread.
+    std::size_t parallelFromBytes = std::size_t{4} << 20;
+    std::size_t batchLines = 16384;
 };
 
 // Imports the data file `path`. A FIFO without writer reads as an empty
