@@ -94,8 +94,8 @@ private:
 // Deflates the filtered rows and hands the stream to the sink in IDAT chunks.
 class IdatWriter {
 public:
-    IdatWriter(const PngSink& sink, int level) : sink_(sink), buffer_(IdatBufferSize) {
-        ok_ = deflateInit2(&stream_, level, Z_DEFLATED, 15, 9, Z_DEFAULT_STRATEGY) == Z_OK;
+    IdatWriter(const PngSink& sink, int level, int strategy) : sink_(sink), buffer_(IdatBufferSize) {
+        ok_ = deflateInit2(&stream_, level, Z_DEFLATED, 15, 9, strategy) == Z_OK;
         open_ = ok_;
         stream_.next_out = buffer_.data();
         stream_.avail_out = static_cast<uInt>(buffer_.size());
@@ -144,10 +144,15 @@ bool writeIndexedRows(const PngPixels& picture, const Palette& palette, IdatWrit
     const int depth = palette.bitDepth();
     const int perByte = 8 / depth;
     const std::size_t rowBytes = (static_cast<std::size_t>(picture.width) + perByte - 1) / perByte;
-    // Filter "none": the indices of flat colours compress best as they are.
+    // Filter "up": a diagram's rows mostly repeat the one above (background,
+    // vertical lines), which leaves runs of zeros that run-length deflate
+    // takes at a fraction of the time of a full search.
+    std::vector<std::uint8_t> previous(rowBytes, 0);
+    std::vector<std::uint8_t> current(rowBytes);
     std::vector<std::uint8_t> row(1 + rowBytes);
+    row[0] = 2;
     for (int y = 0; y < picture.height; ++y) {
-        std::fill(row.begin(), row.end(), 0);
+        std::fill(current.begin(), current.end(), 0);
         const std::uint32_t* pixels = picture.pixels + static_cast<std::size_t>(y) * picture.stride;
         std::uint32_t last = 0;
         int lastIndex = -1;
@@ -158,9 +163,11 @@ bool writeIndexedRows(const PngPixels& picture, const Palette& palette, IdatWrit
                 lastIndex = palette.indexOf(colour);
             }
             const int shift = 8 - depth * (x % perByte + 1);
-            row[1 + static_cast<std::size_t>(x / perByte)] |= static_cast<std::uint8_t>(lastIndex << shift);
+            current[static_cast<std::size_t>(x / perByte)] |= static_cast<std::uint8_t>(lastIndex << shift);
         }
+        for (std::size_t i = 0; i < rowBytes; ++i) row[1 + i] = static_cast<std::uint8_t>(current[i] - previous[i]);
         if (!idat.add(row.data(), row.size())) return false;
+        previous.swap(current);
     }
     return true;
 }
@@ -238,8 +245,9 @@ bool encodePng(const PngPixels& picture, int level, const PngSink& sink) {
         physical[8] = 1;  // per metre
         if (!writeChunk(sink, "pHYs", physical, sizeof physical)) return false;
     }
-    if (level < 0) level = indexed ? 6 : 1;
-    IdatWriter idat(sink, std::clamp(level, 0, 9));
+    const bool chosen = level < 0;
+    IdatWriter idat(sink, chosen ? 1 : std::clamp(level, 0, 9),
+                    chosen && indexed ? Z_RLE : Z_DEFAULT_STRATEGY);
     const bool rows = indexed ? writeIndexedRows(picture, palette, idat) : writeRgbRows(picture, idat);
     if (!rows || !idat.finish()) return false;
     return writeChunk(sink, "IEND", nullptr, 0);

@@ -1,7 +1,8 @@
 // A PNG encoder made for diagrams: flat colours, few of them. A picture of
 // at most 256 colours is written with a palette of 1, 2, 4 or 8 bits a pixel
-// (a fraction of the bytes to compress); any other as RGB rows, each with the
-// filter that leaves the smallest differences. Plain C++ over zlib.
+// (a fraction of the bytes to compress), each row as its difference with the
+// row above; any other as RGB rows, each with the filter that leaves the
+// smallest differences. Plain C++ over zlib.
 #pragma once
 
 #include <cstddef>
@@ -23,10 +24,11 @@ struct PngPixels {
 using PngSink = std::function<bool(const std::uint8_t* data, std::size_t size)>;
 
 // Encodes the picture with zlib level `level` (0..9, clamped); a negative
-// level chooses: 6 for a palette (small rows, a third of level 1's size for a
-// few milliseconds), 1 for RGB rows (large pictures of many colours, where
-// the higher levels cost tens of milliseconds). False when the sink refused
-// bytes, the size is not positive or zlib failed.
+// level chooses for diagrams: run-length deflate of the palette rows (as
+// small as level 6 within a quarter of its time), level 1 for RGB rows
+// (large pictures of many colours, where higher levels cost tens of
+// milliseconds). False when the sink refused bytes, the size is not positive
+// or zlib failed.
 bool encodePng(const PngPixels& picture, int level, const PngSink& sink);
 
 }  // namespace ordinax::qt
