@@ -179,9 +179,11 @@ int storedPointCount(const Diagram& diagram, int curve) {
 namespace {
 
 // Reads the skipped blocks in file order, each handed to `take` with its
-// points; stops at the first failure with its message.
+// points; stops at the first failure with its message. With `reuse`, every
+// block is read into that buffer's memory (fresh pages are dear here), which
+// `take` must have let go of before the next block.
 template <typename Take>
-ReadResult readSkippedBlocks(const SkippedPoints& skipped, Take&& take) {
+ReadResult readSkippedBlocks(const SkippedPoints& skipped, Take&& take, PointBuffer* reuse = nullptr) {
     ReadResult r;
     ReadableFile file;
     base::InputError error;
@@ -196,7 +198,8 @@ ReadResult readSkippedBlocks(const SkippedPoints& skipped, Take&& take) {
             const std::uint64_t bytes = static_cast<std::uint64_t>(block.count) * sizeof(Point);
             const bool placed = block.count >= 0 && block.offset >= in.position() && block.offset <= file.size() &&
                                 bytes <= file.size() - block.offset;
-            PointBuffer points;
+            PointBuffer local;
+            PointBuffer& points = reuse ? *reuse : local;
             if (placed) {
                 in.skip(block.offset - in.position());
                 const std::span<Point> into = points.assignUninitialised(static_cast<std::size_t>(block.count));
@@ -205,7 +208,7 @@ ReadResult readSkippedBlocks(const SkippedPoints& skipped, Take&& take) {
             if (!placed || !in.ok())
                 return skippedFailure(
                     base::makeMessage(base::MsgReasonPointsUnread, base::Heading::None, skipped.path).text);
-            take(k, std::move(points));
+            take(k, reuse ? PointBuffer(points) : std::move(local));
         }
     } catch (const std::bad_alloc&) {
         return skippedFailure(base::makeMessage(base::MsgReasonNoMemory, base::Heading::None).text);
@@ -251,6 +254,7 @@ ReadResult measureSkippedPoints(Diagram& diagram) {
     if (!blocksFit(diagram))
         return skippedFailure(base::makeMessage(base::MsgReasonPointsUnread, base::Heading::None, skipped.path).text);
     std::vector<std::array<std::array<double, 2>, 2>> extents(skipped.blocks.size());
+    PointBuffer scratch;
     r = readSkippedBlocks(skipped, [&](std::size_t k, PointBuffer read) {
         Curve& c = diagram.curves[static_cast<std::size_t>(skipped.blocks[k].curve)];
         const auto stored = c.extent;
@@ -259,7 +263,7 @@ ReadResult measureSkippedPoints(Diagram& diagram) {
         extents[k] = c.extent;
         c.points.clear();
         c.extent = stored;
-    });
+    }, &scratch);
     if (!r.ok) return r;
     for (std::size_t k = 0; k < skipped.blocks.size(); ++k)
         diagram.curves[static_cast<std::size_t>(skipped.blocks[k].curve)].extent = extents[k];
