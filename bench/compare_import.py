@@ -61,7 +61,8 @@ numpy.save(sys.argv[2], frame.to_numpy())
 
 LOADTXT = """
 import sys, numpy
-data = numpy.loadtxt(sys.argv[1], delimiter=";", converters=lambda text: float(text.replace(",", ".")))
+comma = lambda text: float(text.replace(",", "."))
+data = numpy.loadtxt(sys.argv[1], delimiter=";", encoding="utf-8", converters={c: comma for c in range(10)})
 numpy.save(sys.argv[2], data)
 """
 
@@ -108,7 +109,7 @@ def main():
             peers.insert(0, ("pandas.read_csv + numpy.save", PANDAS))
         for name, code in peers:
             def peer(code=code):
-                return pairs.run([sys.executable, "-c", code, csv, out + ".npy"])
+                return pairs.run([pairs.SYSTEM_PYTHON, "-c", code, csv, out + ".npy"])
             pairs.summary("import vs %s (%s)" % (name, where),
                           pairs.interleaved(ours, peer, args.pairs if "loadtxt" not in name else 3))
     shutil.rmtree(source)

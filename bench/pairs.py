@@ -34,9 +34,14 @@ def has_program(name):
     return lambda: shutil.which(name) is not None
 
 
+# The Debian packages of the peers install into the system's Python, which
+# may not be the one running these scripts.
+SYSTEM_PYTHON = "/usr/bin/python3" if os.access("/usr/bin/python3", os.X_OK) else sys.executable
+
+
 def has_module(name):
     def probe():
-        done = subprocess.run([sys.executable, "-c", "import " + name], stdout=subprocess.DEVNULL,
+        done = subprocess.run([SYSTEM_PYTHON, "-c", "import " + name], stdout=subprocess.DEVNULL,
                               stderr=subprocess.DEVNULL)
         return done.returncode == 0
     return probe

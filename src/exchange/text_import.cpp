@@ -442,9 +442,13 @@ private:
     std::uint8_t emptyFindings_ = 0;
 };
 
-LineBatch readLineBatch(LineSource& source, std::size_t maxLines) {
-    LineBatch batch;
-    batch.starts.push_back(0);
+// Fills a batch with the next lines; `batch` comes back from an earlier
+// round, so that its buffers (megabytes) are not fresh memory each time.
+LineBatch readLineBatch(LineSource& source, std::size_t maxLines, LineBatch batch) {
+    batch.raw.clear();
+    batch.starts.assign(1, 0);
+    batch.normalised.clear();
+    batch.endOfInput = false;
     std::string_view line;
     while (batch.lines() < maxLines && batch.raw.size() < (std::size_t{4} << 20)) {
         if (!source.next(line)) {
@@ -522,11 +526,17 @@ ImportResult runExtraction(LineSource& source, const ConversionProcedure& p, Imp
         RecordBuilder builder(p.orientation, separator.kind, p.coordinateCount, expected, sink);
         const BatchReading reading{parser, separator, p.charSet == 1, p.numericBase};
         std::deque<std::future<LineBatch>> pending;
+        std::vector<LineBatch> spare;
         bool readingDone = false;
         bool wanted = true;
         while (wanted) {
             while (!readingDone && pending.size() < BatchesInFlight) {
-                LineBatch batch = readLineBatch(source, std::max<std::size_t>(limits.batchLines, 1));
+                LineBatch recycled;
+                if (!spare.empty()) {
+                    recycled = std::move(spare.back());
+                    spare.pop_back();
+                }
+                LineBatch batch = readLineBatch(source, std::max<std::size_t>(limits.batchLines, 1), std::move(recycled));
                 readingDone = batch.endOfInput;
                 pending.push_back(std::async(std::launch::async, [&reading, batch = std::move(batch)]() mutable {
                     readBatchValues(reading, batch);
@@ -534,7 +544,7 @@ ImportResult runExtraction(LineSource& source, const ConversionProcedure& p, Imp
                 }));
             }
             if (pending.empty()) break;
-            const LineBatch batch = pending.front().get();
+            LineBatch batch = pending.front().get();
             pending.pop_front();
             for (std::size_t i = 0; i < batch.lines() && wanted; ++i) {
                 if (stop && stop->load(std::memory_order_relaxed)) {
@@ -549,6 +559,7 @@ ImportResult runExtraction(LineSource& source, const ConversionProcedure& p, Imp
                 inputEnded = true;
                 break;
             }
+            spare.push_back(std::move(batch));
         }
         if (inputEnded || !source.tooLong()) builder.finish();
     } else {
