@@ -5,3 +5,5 @@ ordinax_fuzz(fuzz_clipboard_table SOURCES ${CMAKE_CURRENT_LIST_DIR}/clipboard_ta
 # The bounded readers: whole files within limits, tables checked while read,
 # the import reading a file line by line.
 ordinax_fuzz(fuzz_bounded_text SOURCES ${CMAKE_CURRENT_LIST_DIR}/bounded_text_fuzz.cpp LIBS ordinax_exchange)
+# The text import read on several threads, against the import read line by line.
+ordinax_fuzz(fuzz_parallel_import SOURCES ${CMAKE_CURRENT_LIST_DIR}/parallel_import_fuzz.cpp LIBS ordinax_exchange)
