@@ -1,23 +1,29 @@
 #!/usr/bin/env python3
-"""Compares the text import with pandas.read_csv on the same file.
+"""Compares the text import with pandas and numpy on the same file, whole
+processes in interleaved pairs (ours, peer, ours, peer ...), with the median
+ratio ours / peer and its extremes.
 
 Writes a semicolon CSV of 1 000 000 rows x 10 columns with decimal commas
-(about 100 MB, the file of bench_exchange), then times, each as a whole process:
-  - `ordinax-cli import` with a procedure of 10 columns (when the CLI is built),
-    its printed curve and point counts checked, the .orx file written included;
-  - pandas.read_csv(sep=";", decimal=",") when pandas is installed.
-The target is the import at least twice as fast as pandas.
+(about 100 MB), then times:
+  - `ordinax-cli import` with a procedure of 10 columns, the diagram written
+    (its printed curve and point counts checked);
+  - pandas.read_csv(sep=";", decimal=",") + numpy.save of the array;
+  - numpy.loadtxt(delimiter=";", converters=decimal comma) + numpy.save;
+each writing into a memory-backed folder (/dev/shm) and into a folder on the
+disk. Installs python3-pandas when missing.
 
-Usage: bench/compare_import.py [--build build/default] [--rows N] [--keep]
+Usage: bench/compare_import.py [--build build/default] [--rows N] [--pairs 5]
 """
 import argparse
-import importlib.util
 import json
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
-import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import pairs  # noqa: E402
 
 
 def write_csv(path, rows, columns=10):
@@ -47,72 +53,67 @@ def write_procedure(path, columns=10):
         out.write("ORDINAX_6A\n" + "\n".join(str(f) for f in fields) + "\n;\n10\n1\n")
 
 
-def timed(command, check_output=None):
-    start = time.perf_counter()
-    done = subprocess.run(command, check=True, stdout=subprocess.PIPE)
-    seconds = time.perf_counter() - start
-    if check_output:
-        check_output(done.stdout)
-    return seconds
+PANDAS = """
+import sys, numpy, pandas
+frame = pandas.read_csv(sys.argv[1], sep=";", decimal=",", header=None)
+numpy.save(sys.argv[2], frame.to_numpy())
+"""
+
+LOADTXT = """
+import sys, numpy
+comma = lambda text: float(text.replace(",", "."))
+data = numpy.loadtxt(sys.argv[1], delimiter=";", encoding="utf-8", converters={c: comma for c in range(10)})
+numpy.save(sys.argv[2], data)
+"""
 
 
-def best_of(runs, command, check_output=None):
-    return min(timed(command, check_output) for _ in range(runs))
-
-
-def cli_result_checker(rows, columns=10):
+def checked_import(command, rows):
     # A timing of an import that read the wrong thing would mean nothing.
-    def check(stdout):
-        result = json.loads(stdout)
-        expected = {"curves": columns - 1, "points": min(rows, 1_000_000)}
-        got = {"curves": result["curves"], "points": result["points"]}
-        if got != expected:
-            sys.exit("ordinax-cli import read %s, expected %s" % (got, expected))
-    return check
+    done = subprocess.run(command, check=True, stdout=subprocess.PIPE)
+    result = json.loads(done.stdout)
+    got = (result["curves"], result["points"])
+    if got != (9, min(rows, 1_000_000)):
+        sys.exit("ordinax-cli import read %s" % (got,))
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build", default="build/default", help="build folder holding bin/ordinax-cli")
     parser.add_argument("--rows", type=int, default=1_000_000)
-    parser.add_argument("--runs", type=int, default=3)
-    parser.add_argument("--keep", action="store_true", help="keep the generated files")
+    parser.add_argument("--pairs", type=int, default=5)
+    parser.add_argument("--disk", default=None, help="folder on the disk (default: a temporary folder)")
     args = parser.parse_args()
+    cli = os.path.abspath(os.path.join(args.build, "bin", "ordinax-cli"))
+    if not os.access(cli, os.X_OK):
+        sys.exit("ordinax-cli not found in %s" % args.build)
+    have_pandas = pairs.ensure_packages(["python3-pandas"], pairs.has_module("pandas"))
 
-    folder = tempfile.mkdtemp(prefix="ordinax_compare_")
-    csv = os.path.join(folder, "data.csv")
-    pca = os.path.join(folder, "ten.pca")
+    source = tempfile.mkdtemp(prefix="ordinax_compare_", dir="/dev/shm")
+    csv = os.path.join(source, "data.csv")
+    pca = os.path.join(source, "ten.pca")
     write_csv(csv, args.rows)
     write_procedure(pca)
-    size_mb = os.path.getsize(csv) / 1e6
-    print("file: %s (%.1f MB, %d rows x 10 columns)" % (csv, size_mb, args.rows))
+    print("file: %.1f MB, %d rows x 10 columns" % (os.path.getsize(csv) / 1e6, args.rows))
+    checked_import([cli, "import", csv, "--procedure", pca, "-o", os.path.join(source, "check.orx"), "--factory"],
+                   args.rows)
 
-    results = {}
-    cli = os.path.join(args.build, "bin", "ordinax-cli")
-    if os.access(cli, os.X_OK):
-        out = os.path.join(folder, "out.orx")
-        # Factory preferences: the figure must not depend on the user's settings.
-        command = [cli, "import", csv, "--procedure", pca, "-o", out, "--factory"]
-        results["ordinax-cli import"] = best_of(args.runs, command, cli_result_checker(args.rows))
-    else:
-        print("ordinax-cli not found in %s: only the others are timed" % args.build)
+    disk = tempfile.mkdtemp(prefix="ordinax_compare_", dir=args.disk)
+    for where, folder in (("memory", source), ("disk", disk)):
+        out = os.path.join(folder, "out")
 
-    if importlib.util.find_spec("pandas"):
-        code = "import pandas, sys; pandas.read_csv(sys.argv[1], sep=';', decimal=',', header=None)"
-        results["pandas.read_csv"] = best_of(args.runs, [sys.executable, "-c", code, csv])
-    else:
-        print("pandas is not installed: no comparison with it")
+        def ours():
+            return pairs.run([cli, "import", csv, "--procedure", pca, "-o", out + ".orx", "--factory"])
 
-    for name, seconds in results.items():
-        print("%-20s %7.3f s  %7.1f MB/s" % (name, seconds, size_mb / seconds))
-    if "ordinax-cli import" in results and "pandas.read_csv" in results:
-        ratio = results["pandas.read_csv"] / results["ordinax-cli import"]
-        print("speed-up over pandas: %.2fx (target 2x): %s" % (ratio, "met" if ratio >= 2 else "NOT met"))
-
-    if not args.keep:
-        for f in os.listdir(folder):
-            os.remove(os.path.join(folder, f))
-        os.rmdir(folder)
+        peers = [("numpy.loadtxt + numpy.save", LOADTXT)]
+        if have_pandas:
+            peers.insert(0, ("pandas.read_csv + numpy.save", PANDAS))
+        for name, code in peers:
+            def peer(code=code):
+                return pairs.run([pairs.SYSTEM_PYTHON, "-c", code, csv, out + ".npy"])
+            pairs.summary("import vs %s (%s)" % (name, where),
+                          pairs.interleaved(ours, peer, args.pairs if "loadtxt" not in name else 3))
+    shutil.rmtree(source)
+    shutil.rmtree(disk)
 
 
 if __name__ == "__main__":

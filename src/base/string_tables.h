@@ -36,5 +36,9 @@ std::span<const StringEntry> curveStrings();
 std::span<const StringEntry> analysisShellStrings();
 // The presentation dialogs of the desktop application.
 std::span<const StringEntry> presentationStrings();
+// Reasons of failed writes and reads, limits of the readers of outside input.
+std::span<const StringEntry> fileStrings();
+// The reading of one curve of a diagram file.
+std::span<const StringEntry> speedStrings();
 
 }  // namespace ordinax::base

@@ -102,7 +102,7 @@ std::string_view messageText(int id) {
         if (e.id == id) return e.text;
     for (auto table : {smoothingStrings, calculusStrings, coordinateStrings, drawingStrings, unitStrings,
                        reportStrings, shellStrings, dataStrings, refinementStrings, curveStrings,
-                       analysisShellStrings, presentationStrings})
+                       analysisShellStrings, presentationStrings, fileStrings, speedStrings})
         for (const StringEntry& e : table())
             if (e.id == id && id != 0) return e.text;
     return {};

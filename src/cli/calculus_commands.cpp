@@ -77,7 +77,7 @@ int runDerive(const CalculusOptions& o) {
 }
 
 int runIntegrate(const CalculusOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
+    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve, Reading::OneCurve);
     if (!opened) return ExitFailure;
 
     const Curve& curve = opened->diagram.curves[static_cast<std::size_t>(o.curve)];
@@ -99,7 +99,7 @@ int runIntegrate(const CalculusOptions& o) {
 }
 
 int runSolve(const CalculusOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
+    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve, Reading::OneCurve);
     if (!opened) return ExitFailure;
 
     const Diagram& diagram = opened->diagram;

@@ -14,17 +14,21 @@
 #include "base/date_time.h"
 #include "base/format.h"
 #include "base/strings.h"
+#include "base/input_file.h"
+#include "cli/json_input.h"
+#include "cli/usage_errors.h"
 #include "document/orx_file.h"
+#include "document/safe_file.h"
 #include "qt/qsettings_store.h"
 
 namespace ordinax::cli {
 
 namespace {
 
-// CLI11's own texts are English; the lead line and the hint are ours.
+// CLI11 writes its errors in English: they are told again in French.
 std::string usageFailureText(const CLI::App* app, const CLI::Error& error) {
     std::string text = "Erreur d'utilisation : ";
-    text += error.what();
+    text += frenchUsageError(error);
     text += "\nVoir « ";
     text += app->get_name().empty() ? std::string("ordinax-cli") : app->get_name();
     text += " --help ».\n";
@@ -48,21 +52,6 @@ void translateHelpLabels(CLI::App& app) {
     formatter->label("UINT", "ENTIER");
     formatter->label("FLOAT", "RÉEL");
     formatter->label("FILE", "FICHIER");
-}
-
-// 1-based line and column of a byte offset, for the JSON syntax message.
-std::pair<std::size_t, std::size_t> lineAndColumn(const std::string& text, std::size_t offset) {
-    std::size_t line = 1;
-    std::size_t column = 1;
-    for (std::size_t i = 0; i < offset && i < text.size(); ++i) {
-        if (text[i] == '\n') {
-            ++line;
-            column = 1;
-        } else {
-            ++column;
-        }
-    }
-    return {line, column};
 }
 
 bool isScalar(const Json& value) {
@@ -138,10 +127,18 @@ std::optional<settings::Preferences> loadPreferences(const SettingsChoice& choic
     if (choice.factory) return settings::factoryPreferences();
     if (!choice.iniFile.empty()) {
         // A store over a missing file would silently read as empty: a mistyped
-        // name must not pass for the factory values.
-        std::ifstream probe(choice.iniFile, std::ios::binary);
-        if (!probe) {
-            error = base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, choice.iniFile);
+        // name must not pass for the factory values. Only a regular file of a
+        // sensible size is handed to the store, which would wait on a FIFO and
+        // read a device without end.
+        document::ReadableFile probe;
+        base::InputError failure;
+        if (!document::openReadableFile(choice.iniFile, probe, &failure)) {
+            error = base::inputFailureMessage(choice.iniFile, failure);
+            return std::nullopt;
+        }
+        if (probe.size() > base::SmallTextLimits.maxBytes) {
+            failure = base::InputError{base::InputStatus::TooLarge, 0, base::SmallTextLimits.maxBytes, 0};
+            error = base::inputFailureMessage(choice.iniFile, failure);
             return std::nullopt;
         }
         const qt::QSettingsStore store = qt::QSettingsStore::iniFile(choice.iniFile);
@@ -155,19 +152,33 @@ base::Message errorMessage(std::string text) {
     return base::Message{0, base::Heading::Error, std::move(text)};
 }
 
-bool openOrReport(const std::string& path, const settings::Preferences& preferences, document::Diagram& diagram,
-                  std::string* format) {
-    const document::ReadResult read = document::openDiagramFile(path, preferences.diagram, diagram);
+namespace {
+
+bool reportRead(const document::ReadResult& read, std::string* format) {
     if (!read.ok) {
         reportFailure(read.message.empty() ? base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error)
                                            : read.message);
         return false;
     }
+    for (const base::Message& warning : read.warnings) reportWarning(warning);
     if (format) *format = read.format;
     return true;
 }
 
-std::optional<OpenedCurve> openCurve(const SettingsChoice& choice, const std::string& input, int curve) {
+}  // namespace
+
+bool openOrReport(const std::string& path, const settings::Preferences& preferences, document::Diagram& diagram,
+                  std::string* format) {
+    return reportRead(document::openDiagramFile(path, preferences.diagram, diagram), format);
+}
+
+bool openCurveOrReport(const std::string& path, const settings::Preferences& preferences, int curve,
+                       document::Diagram& diagram, std::string* format) {
+    return reportRead(document::openDiagramCurve(path, preferences.diagram, curve, diagram), format);
+}
+
+std::optional<OpenedCurve> openCurve(const SettingsChoice& choice, const std::string& input, int curve,
+                                     Reading reading) {
     base::Message error;
     std::optional<settings::Preferences> preferences = loadPreferences(choice, error);
     if (!preferences) {
@@ -175,7 +186,10 @@ std::optional<OpenedCurve> openCurve(const SettingsChoice& choice, const std::st
         return std::nullopt;
     }
     OpenedCurve opened{std::move(*preferences), {}};
-    if (!openOrReport(input, opened.preferences, opened.diagram)) return std::nullopt;
+    const bool read = reading == Reading::OneCurve
+                          ? openCurveOrReport(input, opened.preferences, curve, opened.diagram)
+                          : openOrReport(input, opened.preferences, opened.diagram);
+    if (!read) return std::nullopt;
     if (curve < 0 || curve >= opened.diagram.curveCount()) {
         reportFailure(errorMessage("La courbe " + std::to_string(curve) + " n'existe pas dans ce diagramme."));
         return std::nullopt;
@@ -199,35 +213,17 @@ int writeJson(const Json& json, const std::string& path, bool compact) {
         if (!std::cout) return reportFailure(errorMessage("Impossible d'écrire la sortie standard !"));
         return ExitSuccess;
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out) return reportFailure(base::makeMessage(base::MsgFileWriteFailed, base::Heading::Error, path));
-    return ExitSuccess;
+    return writeOutputFile(path, text);
 }
 
-std::optional<Json> readJsonFile(const std::string& path, base::Message& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, path);
-        return std::nullopt;
-    }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        error = base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, path);
-        return std::nullopt;
-    }
-    try {
-        return Json::parse(text);
-    } catch (const Json::parse_error& failure) {
-        // The byte count of the parser points just past the faulty character.
-        const auto [line, column] = lineAndColumn(text, failure.byte > 0 ? failure.byte - 1 : 0);
-        error = errorMessage("Le fichier " + path + " n'est pas un document JSON valide (ligne " +
-                             std::to_string(line) + ", colonne " + std::to_string(column) + ").");
-    } catch (const Json::exception&) {
-        error = errorMessage("Le fichier " + path + " n'est pas un document JSON valide (nombre hors limites).");
-    }
-    return std::nullopt;
+int writeOutputFile(const std::string& path, std::string_view bytes) {
+    const document::WriteStatus written = document::replaceFile(path, bytes);
+    if (written.ok()) return ExitSuccess;
+    return reportFailure(document::writeFailureMessage(path, written.error));
+}
+
+std::optional<Json> readJsonFile(const std::string& path, base::Message& error, DumpPoints* points) {
+    return readJsonInput(path, points, error);
 }
 
 std::string saveDateText() {
@@ -284,6 +280,7 @@ CLI::Option* addCurveOption(CLI::App& command, int& curve) {
 }
 
 void prepareApp(CLI::App& app) {
+    app.formatter(frenchFormatter());
     app.set_help_flag("-h,--help", "Affiche cette aide et quitte");
     translateHelpLabels(app);
     app.failure_message(usageFailureText);
@@ -300,6 +297,17 @@ std::function<void()> commandCallback(int& status, std::function<int()> body) {
             status = reportFailure(errorMessage(std::string("Erreur inattendue : ") + failure.what()));
         }
     };
+}
+
+void removeStaleTemporariesOfArguments(int argc, char** argv) {
+    std::vector<std::string> folders{"."};
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument.empty() || argument.front() == '-') continue;
+        const std::string folder = document::folderOfPath(argument);
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(folder);
+    }
+    for (const std::string& folder : folders) document::removeStaleTemporaries(folder);
 }
 
 int runApp(CLI::App& app, int argc, char** argv, const int& status) {

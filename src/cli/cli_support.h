@@ -41,6 +41,17 @@ std::optional<settings::Preferences> loadPreferences(const SettingsChoice& choic
 bool openOrReport(const std::string& path, const settings::Preferences& preferences, document::Diagram& diagram,
                   std::string* format = nullptr);
 
+// How much of a diagram file a command reads: everything, or the records of
+// every curve with the points of the one it works on (commands that do not
+// write the diagram: the other point blocks are skipped, and a diagram so
+// read is completed from its file before any save).
+enum class Reading { Whole, OneCurve };
+
+// Opens a diagram reading the points of curve `curve` alone (-1: none);
+// reports the failure and returns false.
+bool openCurveOrReport(const std::string& path, const settings::Preferences& preferences, int curve,
+                       document::Diagram& diagram, std::string* format = nullptr);
+
 // A diagram read for a command that works on one curve, with the
 // preferences it was read with.
 struct OpenedCurve {
@@ -50,7 +61,8 @@ struct OpenedCurve {
 
 // Reads the preferences and the diagram and checks the curve number; reports
 // the failure and returns nullopt when one of them fails.
-std::optional<OpenedCurve> openCurve(const SettingsChoice& choice, const std::string& input, int curve);
+std::optional<OpenedCurve> openCurve(const SettingsChoice& choice, const std::string& input, int curve,
+                                     Reading reading = Reading::Whole);
 
 // Builds an error message ("ERREUR", blank line, text) from a UTF-8 text.
 base::Message errorMessage(std::string text);
@@ -70,9 +82,14 @@ std::string formatJson(const Json& json, bool compact);
 // `path` when it is not empty. Returns ExitSuccess or reports the failure.
 int writeJson(const Json& json, const std::string& path, bool compact = false);
 
-// Reads and parses a JSON file; nullopt with `error` set when the file cannot
-// be read or is not well-formed JSON.
-std::optional<Json> readJsonFile(const std::string& path, base::Message& error);
+// Writes an output file through the programs' atomic routine; a failure is
+// reported with its reason (the previous file stays whole) and ExitFailure returned.
+int writeOutputFile(const std::string& path, std::string_view bytes);
+
+// Reads and parses a JSON file within the limits of readJsonInput; nullopt
+// with `error` set when the file cannot be read, is not well-formed JSON or
+// exceeds a limit. With `points`, the curves' points are taken aside.
+std::optional<Json> readJsonFile(const std::string& path, base::Message& error, DumpPoints* points = nullptr);
 
 // The text written into the curves' empty modification dates when saving now.
 std::string saveDateText();
@@ -133,6 +150,10 @@ CLI::App* addCurveCommand(CLI::App& app, int& status, const char* name, const ch
     command->add_flag("--compact", options->compact, "JSON compact, sans indentation");
     return command;
 }
+
+// Removes the temporary files that killed runs left in the folders of the
+// files named on the command line (and in the working folder).
+void removeStaleTemporariesOfArguments(int argc, char** argv);
 
 // Parses the command line and runs the chosen command; returns the exit status
 // (help 0, usage errors 2, otherwise the command's own status).

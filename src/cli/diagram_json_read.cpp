@@ -438,7 +438,7 @@ void checkCount(const Json* count, const std::string& where, int actual, const c
     }
 }
 
-void readCurve(const Json& value, const std::string& where, Curve& curve) {
+void readCurve(const Json& value, const std::string& where, Curve& curve, std::vector<Point>* aside = nullptr) {
     ObjectReader reader(value, where);
     reader.field("title", into(curve.title))
         .field("modified", into(curve.modified))
@@ -455,12 +455,21 @@ void readCurve(const Json& value, const std::string& where, Curve& curve) {
         .field("fit", [&](const Json& v, const std::string& at) { readFit(v, at, curve.fit); })
         .field("unit", [&](const Json& v, const std::string& at) { readArray(v, at, curve.unit, readUnit); })
         .field("function", [&](const Json& v, const std::string& at) { readFunction(v, at, curve.function); })
-        .field("points", [&](const Json& v, const std::string& at) { readPoints(v, at, curve.points); });
+        .field("points", [&](const Json& v, const std::string& at) {
+            // Points read aside while parsing leave an empty array here; the
+            // copy aside goes once the curve holds them.
+            if (aside && v.is_array() && v.empty()) {
+                curve.points = PointBuffer(*aside);
+                std::vector<Point>().swap(*aside);
+            } else {
+                readPoints(v, at, curve.points);
+            }
+        });
     checkCount(reader.find("pointCount"), member(where, "pointCount"), curve.pointCount(), "points");
     reader.finish();
 }
 
-void readCurves(const Json& value, const std::string& where, std::vector<Curve>& curves) {
+void readCurves(const Json& value, const std::string& where, std::vector<Curve>& curves, DumpPoints* aside) {
     if (!value.is_array()) fail(keyName(where) + " doit être un tableau de courbes.");
     if (value.size() > static_cast<std::size_t>(MaxCurves)) {
         fail("Impossible de créer une nouvelle courbe !\n\nLe nombre maxi de courbes est atteint pour ce diagramme.");
@@ -470,12 +479,13 @@ void readCurves(const Json& value, const std::string& where, std::vector<Curve>&
     for (std::size_t i = 0; i < value.size(); ++i) {
         Curve curve;
         resetCurve(curve);
-        readCurve(value[i], element(where, i), curve);
+        std::vector<Point>* points = aside && i < aside->size() && (*aside)[i] ? &*(*aside)[i] : nullptr;
+        readCurve(value[i], element(where, i), curve, points);
         curves.push_back(std::move(curve));
     }
 }
 
-void readDiagram(const Json& value, Diagram& diagram) {
+void readDiagram(const Json& value, Diagram& diagram, DumpPoints* aside) {
     ObjectReader reader(value, "");
     // The magic of the file a dump came from; a saved diagram always gets the current one.
     reader.field("format", [](const Json& v, const std::string& at) { readText(v, at); })
@@ -499,7 +509,7 @@ void readDiagram(const Json& value, Diagram& diagram) {
         .field("scales", [&](const Json& v, const std::string& at) { readScales(v, at, diagram.scales); })
         .field("dataRange", into(diagram.dataRange))
         .field("henryExtentIndex", into(diagram.henryExtentIndex))
-        .field("curves", [&](const Json& v, const std::string& at) { readCurves(v, at, diagram.curves); });
+        .field("curves", [&](const Json& v, const std::string& at) { readCurves(v, at, diagram.curves, aside); });
     checkCount(reader.find("curveCount"), "curveCount", diagram.curveCount(), "curves");
     reader.finish();
 }
@@ -510,9 +520,9 @@ base::Message errorMessage(const std::string& text) {
 
 }  // namespace
 
-base::Message applyDiagramJson(const Json& json, Diagram& diagram) {
+base::Message applyDiagramJson(const Json& json, Diagram& diagram, DumpPoints* aside) {
     try {
-        readDiagram(json, diagram);
+        readDiagram(json, diagram, aside);
     } catch (const FieldError& error) {
         return errorMessage(error.what());
     }

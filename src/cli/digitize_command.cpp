@@ -102,9 +102,11 @@ int runDigitize(const DigitizeOptions& o) {
 
     std::string pointsText = o.points;
     if (!o.pointsFile.empty()) {
-        std::optional<std::string> read = exchange::readFileBytes(o.pointsFile);
-        if (!read)
-            return reportFailure(base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, o.pointsFile));
+        // MaxPoints points of a few dozen characters each, on lines or all on one.
+        constexpr base::TextLimits PointsFileLimits{std::size_t{64} << 20, std::size_t{64} << 20};
+        base::Message error;
+        std::optional<std::string> read = exchange::readFileBytes(o.pointsFile, PointsFileLimits, error);
+        if (!read) return reportFailure(error);
         pointsText = std::move(*read);
     }
     const acquisition::PixelPointList list = acquisition::parsePixelPoints(pointsText, document::MaxPoints);

@@ -33,10 +33,11 @@ int saveOrReport(Diagram& diagram, const std::string& path) {
                              : saved.message);
 }
 
-Json curveSummary(const document::Curve& curve) {
+Json curveSummary(const Diagram& diagram, int index) {
+    const document::Curve& curve = diagram.curves[static_cast<std::size_t>(index)];
     Json out = Json::object();
     out["title"] = textToJson(curve.title);
-    out["pointCount"] = curve.pointCount();
+    out["pointCount"] = document::storedPointCount(diagram, index);
     out["treatment"] = treatmentCode(curve.treatment);
     out["hidden"] = curve.hidden;
     out["extent"] = curve.extent;
@@ -58,9 +59,12 @@ int runInfo(const DocumentOptions& options) {
     if (!preferences) return reportFailure(error);
     Diagram diagram;
     std::string format;
-    if (!openOrReport(options.input, *preferences, diagram, &format)) return ExitFailure;
+    // No points kept: each curve's are read in turn for its extent only.
+    if (!openCurveOrReport(options.input, *preferences, -1, diagram, &format)) return ExitFailure;
+    if (const document::ReadResult measured = document::measureSkippedPoints(diagram); !measured.ok)
+        return reportFailure(measured.message);
     Json curves = Json::array();
-    for (const document::Curve& curve : diagram.curves) curves.push_back(curveSummary(curve));
+    for (int i = 0; i < diagram.curveCount(); ++i) curves.push_back(curveSummary(diagram, i));
     Json out = Json::object();
     out["format"] = textToJson(format);
     out["curveCount"] = diagram.curveCount();
@@ -82,11 +86,13 @@ int runBuild(const DocumentOptions& options) {
     base::Message error;
     const std::optional<settings::Preferences> preferences = loadPreferences(options.settings, error);
     if (!preferences) return reportFailure(error);
-    const std::optional<Json> json = readJsonFile(options.input, error);
+    // The points are read aside as they come: a large dump costs its points, not its JSON values.
+    DumpPoints points;
+    const std::optional<Json> json = readJsonFile(options.input, error, &points);
     if (!json) return reportFailure(error);
     Diagram diagram;
     document::resetDiagram(diagram, preferences->diagram);
-    error = applyDiagramJson(*json, diagram);
+    error = applyDiagramJson(*json, diagram, &points);
     if (!error.empty()) return reportFailure(error);
     return saveOrReport(diagram, options.output);
 }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "base/encoding.h"
+#include "base/input_file.h"
 #include "base/strings.h"
 #include "cli/cli_support.h"
 #include "cli/diagram_json.h"
@@ -143,18 +144,7 @@ void addProcedureOptions(CLI::App& command, ProcedureOptions& o) {
 
 // Loads a procedure file; the message tells an unreadable file from another format.
 bool loadProcedureOrMessage(const std::string& path, ConversionProcedure& procedure, base::Message& error) {
-    const std::optional<std::string> bytes = exchange::readFileBytes(path);
-    if (!bytes) {
-        error = base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, path);
-        return false;
-    }
-    const std::optional<ConversionProcedure> parsed = exchange::parseProcedure(*bytes);
-    if (!parsed) {
-        error = base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error);
-        return false;
-    }
-    procedure = *parsed;
-    return true;
+    return exchange::loadProcedure(path, procedure, error);
 }
 
 // The procedure of the command: the file given (else the defaults), then the options given.
@@ -275,15 +265,22 @@ struct ImportOptions {
 // first data line of the file.
 bool applyDetection(const ImportOptions& o, ConversionProcedure& procedure) {
     if (!o.detectSeparator && !o.detectCoordinates) return true;
-    const std::optional<std::string> bytes = exchange::readFileBytes(o.data);
-    if (!bytes) {
-        reportFailure(base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, o.data));
+    // Only the lines after the header are read, and not all of them.
+    base::Message error;
+    const std::optional<std::vector<std::string>> lines = exchange::readDataLines(o.data, procedure, error);
+    if (!lines) {
+        reportFailure(error);
         return false;
     }
-    const std::vector<std::string> lines = exchange::previewLines(*bytes, procedure.charSet);
-    const auto first = static_cast<std::size_t>(std::max(procedure.headerLineCount, 0));
-    if (o.detectSeparator) procedure.separator = exchange::detectSeparator(first < lines.size() ? lines[first] : "");
-    if (o.detectCoordinates) exchange::detectCoordinateCount(procedure, lines);
+    if (o.detectSeparator) procedure.separator = exchange::detectSeparator(lines->empty() ? "" : lines->front());
+    if (o.detectCoordinates) {
+        ConversionProcedure afterHeader = procedure;
+        afterHeader.headerLineCount = 0;
+        exchange::detectCoordinateCount(afterHeader, *lines);
+        procedure.coordinateCount = afterHeader.coordinateCount;
+        procedure.xOrder = afterHeader.xOrder;
+        procedure.yOrder = afterHeader.yOrder;
+    }
     return true;
 }
 
@@ -365,14 +362,18 @@ struct PasteOptions {
     std::string output;
 };
 
-// The clipboard text held in a file or on standard input ("-").
-std::optional<std::string> readTableText(const std::string& source) {
-    if (source != "-") return exchange::readFileBytes(source);
-    std::string text;
-    char buffer[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) text.append(buffer, n);
-    if (std::ferror(stdin)) return std::nullopt;
+// The clipboard text held in a file or on standard input ("-"), its limits
+// checked while reading.
+std::optional<std::string> readTableText(const std::string& source, base::Message& error) {
+    if (source == "-") return exchange::readTableText(STDIN_FILENO, "(entrée standard)", error);
+    base::InputError failure;
+    const int fd = base::openInput(source, failure);
+    if (fd < 0) {
+        error = base::inputFailureMessage(source, failure);
+        return std::nullopt;
+    }
+    std::optional<std::string> text = exchange::readTableText(fd, source, error);
+    ::close(fd);
     return text;
 }
 
@@ -380,16 +381,13 @@ int runPaste(const PasteOptions& o) {
     base::Message error;
     const std::optional<settings::Preferences> preferences = loadPreferences(o.settings, error);
     if (!preferences) return reportFailure(error);
-    std::optional<std::string> text = readTableText(o.table);
-    if (!text) {
-        return reportFailure(base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error,
-                                               o.table == "-" ? std::string("(entrée standard)") : o.table));
-    }
+    std::optional<std::string> text = readTableText(o.table, error);
+    if (!text) return reportFailure(error);
     // The clipboard holds 8-bit text; a table saved or piped today is mostly
     // UTF-8, which would otherwise land in the titles as two odd characters.
     if (std::optional<std::string> converted = base::utf8ToWindows1252(*text)) text = std::move(converted);
 
-    const exchange::TableOpenResult opened = exchange::openClipboardTable(std::string_view(*text));
+    const exchange::TableOpenResult opened = exchange::openClipboardTable(std::move(*text));
     if (!opened.table) return reportFailure(opened.error);
     const int series = o.horizontal ? opened.table->rowCount : opened.table->columnCount;
     // The dialog only offers the existing series; a number past them would
@@ -442,7 +440,7 @@ int runExport(const ExportCommandOptions& o) {
     const std::optional<settings::Preferences> preferences = loadPreferences(o.settings, error);
     if (!preferences) return reportFailure(error);
     Diagram diagram;
-    if (!openOrReport(o.input, *preferences, diagram)) return ExitFailure;
+    if (!openCurveOrReport(o.input, *preferences, o.curve, diagram)) return ExitFailure;
     if (!curveExists(diagram, o.curve)) return ExitFailure;
     exchange::ExportOptions options;
     options.title = o.title;

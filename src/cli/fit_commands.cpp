@@ -140,7 +140,9 @@ Json refinementToJson(const numerics::Refinement& refinement) {
 }
 
 int runFit(const FitCommandOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
+    // Without -o the diagram is not written: its other point blocks stay in the file.
+    std::optional<OpenedCurve> opened =
+        openCurve(o.settings, o.input, o.curve, o.output.empty() ? Reading::OneCurve : Reading::Whole);
     if (!opened) return ExitFailure;
     const std::optional<numerics::Catalogue> catalogue = catalogueOrReport();
     if (!catalogue) return ExitFailure;
@@ -175,7 +177,7 @@ int runFit(const FitCommandOptions& o) {
 }
 
 int runRank(const FitCommandOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
+    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve, Reading::OneCurve);
     if (!opened) return ExitFailure;
     const std::optional<numerics::Catalogue> catalogue = catalogueOrReport();
     if (!catalogue) return ExitFailure;
@@ -231,7 +233,7 @@ int runResiduals(const FitCommandOptions& o) {
 }
 
 int runValue(const FitCommandOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
+    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve, Reading::OneCurve);
     if (!opened) return ExitFailure;
 
     const Diagram& diagram = opened->diagram;

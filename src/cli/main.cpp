@@ -2,6 +2,8 @@
 // work itself lives in the group's file and in the core.
 #include <CLI/CLI.hpp>
 
+#include <csignal>
+
 #include "cli/cli_support.h"
 #include "cli/document_commands.h"
 #include "cli/exchange_commands.h"
@@ -40,6 +42,10 @@ constexpr AddCommands CommandGroups[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A write past the size limit of files fails with its error (and its
+    // message) instead of killing the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    ordinax::cli::removeStaleTemporariesOfArguments(argc, argv);
     CLI::App app("Ordinax en ligne de commande : diagrammes, calculs et échanges sans fenêtre.", "ordinax-cli");
     ordinax::cli::prepareApp(app);
     int status = ordinax::cli::ExitSuccess;

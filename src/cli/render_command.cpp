@@ -10,12 +10,15 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/strings.h"
 #include "cli/cli_support.h"
+#include "cli/render_outputs.h"
 #include "document/orx_file.h"
 #include "qt/image_output.h"
 #include "qt/picture_loader.h"
@@ -32,8 +35,9 @@ constexpr int ScreenDpi = 96;
 
 struct RenderCommandOptions {
     SettingsChoice settings;
-    std::string input;
-    std::string output;
+    std::vector<std::string> inputs;
+    std::string output;  // a file, a folder ("DIR/") or a pattern with %n
+    std::string format;  // of the pictures written into a folder: png, svg or pdf
     int width = 0;   // 0: chosen from the mode
     int height = 0;
     std::string mode = "normal";
@@ -130,8 +134,8 @@ struct Drawing {
 };
 
 // Writes the picture in its format through the drawing.
-base::Message writePicture(const RenderCommandOptions& o, Format format, bool pageMode, const Sheet& sheet,
-                           const document::Diagram& diagram, Drawing& drawing) {
+base::Message writePicture(const RenderCommandOptions& o, const std::string& path, Format format, bool pageMode,
+                           const Sheet& sheet, const document::Diagram& diagram, Drawing& drawing) {
     base::Message written;
     if (format == Format::Pdf) {
         drawing.output.printing = true;
@@ -141,7 +145,7 @@ base::Message writePicture(const RenderCommandOptions& o, Format format, bool pa
         options.pageHeightCm = 29.7;
         options.landscape = diagram.orientation[0] == 1;
         options.dpi = o.dpi > 0 ? o.dpi : 600;
-        written = qt::writePdf(o.output, options, std::ref(drawing));
+        written = qt::writePdf(path, options, std::ref(drawing));
     } else {
         const int dpi = o.dpi > 0 ? o.dpi : ScreenDpi;
         int width = 0;
@@ -157,27 +161,26 @@ base::Message writePicture(const RenderCommandOptions& o, Format format, bool pa
             options.width = width;
             options.height = height;
             options.dpi = dpi;
-            written = qt::writePng(o.output, options, std::ref(drawing));
+            written = qt::writePng(path, options, std::ref(drawing));
         } else {
             qt::SvgOptions options;
             options.width = width;
             options.height = height;
             options.dpi = dpi;
-            written = qt::writeSvg(o.output, options, std::ref(drawing));
+            written = qt::writeSvg(path, options, std::ref(drawing));
         }
     }
     return written;
 }
 
-int runRender(const RenderCommandOptions& o) {
-    const Format format = formatOf(o.output);
+// Draws one diagram into `output`; ExitSuccess or the failure reported.
+int renderOne(const RenderCommandOptions& o, const settings::Preferences& preferences, const std::string& input,
+              const std::string& output) {
+    const Format format = formatOf(output);
     if (format == Format::Unknown)
-        return reportFailure(errorMessage("Format de sortie inconnu : " + o.output + " (png, svg ou pdf)."));
-    base::Message error;
-    std::optional<settings::Preferences> preferences = loadPreferences(o.settings, error);
-    if (!preferences) return reportFailure(error);
+        return reportFailure(errorMessage("Format de sortie inconnu : " + output + " (png, svg ou pdf)."));
     document::Diagram diagram;
-    if (!openOrReport(o.input, *preferences, diagram)) return ExitFailure;
+    if (!openOrReport(input, preferences, diagram)) return ExitFailure;
     // A diagram never displayed is drawn as its first display shows it.
     if (o.autoScales)
         render::autoScalesOfMainSides(diagram);
@@ -186,22 +189,39 @@ int runRender(const RenderCommandOptions& o) {
 
     const bool pageMode = o.mode == "page";
     const Sheet sheet = sheetOf(diagram);
-    Drawing drawing{diagram, {}, false, false, preferences->thinFrame != 0, {}, std::nullopt};
+    Drawing drawing{diagram, {}, false, false, preferences.thinFrame != 0, {}, std::nullopt};
     std::error_code absoluteError;
-    const std::filesystem::path absolute = std::filesystem::absolute(o.input, absoluteError);
-    drawing.codes = render::pageCodeContextNow(absoluteError ? o.input : absolute.string(), preferences->reportLanguage);
+    const std::filesystem::path absolute = std::filesystem::absolute(input, absoluteError);
+    drawing.codes = render::pageCodeContextNow(absoluteError ? input : absolute.string(), preferences.reportLanguage);
     drawing.output.screenDpiX = drawing.output.screenDpiY = ScreenDpi;
     drawing.output.pageWidthCm = sheet.widthCm;
     drawing.output.pageHeightCm = sheet.heightCm;
 
     qt::ensureGuiApplication();
     try {
-        const base::Message written = writePicture(o, format, pageMode, sheet, diagram, drawing);
+        const base::Message written = writePicture(o, output, format, pageMode, sheet, diagram, drawing);
         if (!written.empty()) return reportFailure(written);
     } catch (const DrawingFailed&) {
         return reportFailure(*drawing.error);
     }
     return ExitSuccess;
+}
+
+int runRender(const RenderCommandOptions& o) {
+    std::vector<std::string> outputs;
+    if (const std::optional<std::string> refused = renderOutputs(o.inputs, o.output, o.format, outputs)) {
+        std::cerr << "Erreur d'utilisation : " << *refused << "\nVoir « render --help ».\n" << std::flush;
+        return ExitUsage;
+    }
+    base::Message error;
+    const std::optional<settings::Preferences> preferences = loadPreferences(o.settings, error);
+    if (!preferences) return reportFailure(error);
+    // One process for every diagram: a failed one is reported and the others
+    // are still drawn; the status tells that one failed.
+    int status = ExitSuccess;
+    for (std::size_t i = 0; i < o.inputs.size(); ++i)
+        if (renderOne(o, *preferences, o.inputs[i], outputs[i]) != ExitSuccess) status = ExitFailure;
+    return status;
 }
 
 }  // namespace
@@ -212,10 +232,21 @@ void addRenderCommand(CLI::App& app, int& status) {
                                    "Dessine un diagramme dans une image PNG, SVG ou PDF, comme à l'écran ou à "
                                    "l'impression",
                                    runRender, options);
-    addInputArgument(*command, options->input);
-    command->add_option("-o,--output", options->output, "Image à écrire : .png, .svg ou .pdf")
+    command->add_option("FICHIER", options->inputs,
+                        "Fichiers diagrammes à lire (toutes générations) ; plusieurs sont dessinés dans le même "
+                        "processus")
+        ->required()
+        ->type_name("FICHIER...");
+    command->add_option("-o,--output", options->output,
+                        "Image à écrire : .png, .svg ou .pdf ; pour plusieurs diagrammes, un dossier terminé par "
+                        "« / » (les images y prennent le nom de leur diagramme) ou un modèle où %n est le nom du "
+                        "diagramme sans son extension (par exemple sortie/%n.png ; %% pour « % »)")
         ->required()
         ->type_name("SORTIE");
+    command->add_option("--format", options->format,
+                        "Format des images écrites dans un dossier : png (par défaut), svg ou pdf")
+        ->check(CLI::IsMember({"png", "svg", "pdf"}))
+        ->type_name("FORMAT");
     command->add_option("--width", options->width, "Largeur de l'image en pixels (PNG, SVG)")
         ->check(CLI::Range(1, qt::kMaxPictureSide))
         ->type_name("PX");

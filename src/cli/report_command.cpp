@@ -11,9 +11,11 @@
 
 #include "base/strings.h"
 #include "base/strings_reports.h"
+#include "base/system_reason.h"
 #include "cli/cli_support.h"
 #include "cli/diagram_json.h"
 #include "document/orx_file.h"
+#include "document/safe_file.h"
 #include "numerics/fit_kind.h"
 #include "numerics/fourier.h"
 #include "numerics/model_value.h"
@@ -165,11 +167,11 @@ int writeReportFile(const document::Curve& curve, const numerics::FitModel* mode
     }
     else
         bytes = *text;
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) return reportFailure(base::makeMessage(base::MsgReportExportFailed, base::Heading::Error, path));
-    return ExitSuccess;
+    // Through the atomic routine: a failed export leaves the previous file whole.
+    const document::WriteStatus written = document::replaceFile(path, bytes);
+    if (written.ok()) return ExitSuccess;
+    return reportFailure(base::withReason(base::makeMessage(base::MsgReportExportFailed, base::Heading::Error, path),
+                                          base::systemReason(written.error, base::FileAccess::Write)));
 }
 
 void addReportCommand(CLI::App& app, int& status) {

@@ -54,7 +54,7 @@ void appendNumber(std::string& out, double value) {
 }
 
 int runSmooth(const SmoothingOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
+    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve, Reading::OneCurve);
     if (!opened) return ExitFailure;
     const Curve& curve = opened->diagram.curves[static_cast<std::size_t>(o.curve)];
     const int kind = o.kind.empty() ? curve.treatment : smoothingKind(o.kind);
@@ -103,7 +103,8 @@ bool computeSeries(Curve& curve, int harmonics) {
 }
 
 int runFourier(const SmoothingOptions& o) {
-    std::optional<OpenedCurve> opened = openCurve(o.settings, o.input, o.curve);
+    std::optional<OpenedCurve> opened =
+        openCurve(o.settings, o.input, o.curve, o.output.empty() ? Reading::OneCurve : Reading::Whole);
     if (!opened) return ExitFailure;
     Diagram& diagram = opened->diagram;
     Curve& curve = diagram.curves[static_cast<std::size_t>(o.curve)];

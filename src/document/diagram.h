@@ -6,6 +6,7 @@
 #include <array>
 #include <cfloat>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -205,6 +206,9 @@ struct Curve {
     bool operator==(const Curve&) const = default;
 };
 
+// The points that a one-curve reading left in the file (see orx_file.h).
+struct SkippedPoints;
+
 struct Diagram {
     std::int32_t displayMode = 0;
     std::array<std::int32_t, 2> orientation = {0, 0};  // [0] diagram page, [1] report page
@@ -229,6 +233,9 @@ struct Diagram {
     std::array<std::array<double, 2>, 2> dataRange = {{{DoubleMax, -DoubleMax}, {DoubleMax, -DoubleMax}}};
     std::int32_t henryExtentIndex = 13;
     std::vector<Curve> curves;  // curveCount() slots in use, at most MaxCurves
+    // Set when curves of the file were read without their points: such a
+    // diagram is completed from its file before it is ever written.
+    std::shared_ptr<const SkippedPoints> skippedPoints;
 
     int curveCount() const { return static_cast<int>(curves.size()); }
     bool operator==(const Diagram&) const = default;

@@ -119,9 +119,25 @@ Curve makeCurve(const CurveRecord& r, bool withLegend) {
     return c;
 }
 
+// The points the records announce must fill the rest of the file exactly:
+// a file cut short, or shifted by stray bytes, would otherwise be read with
+// its values out of step. Only what a transfer or a DOS program may have
+// added after the last point is allowed there.
+bool pointsFitTheFile(const std::vector<CurveRecord>& records, std::span<const std::uint8_t> rest) {
+    std::uint64_t expected = 0;
+    for (const CurveRecord& r : records) expected += static_cast<std::uint64_t>(r.pointCount) * sizeof(Point);
+    if (expected > rest.size()) return false;
+    return isTrailingPadding(rest.subspan(static_cast<std::size_t>(expected)));
+}
+
 }  // namespace
 
-bool readLegacyBinary(int kind, std::span<const std::uint8_t> bytes, Diagram& out) {
+bool isTrailingPadding(std::span<const std::uint8_t> tail) {
+    if (tail.size() >= MaxTrailingPadding) return false;
+    return std::all_of(tail.begin(), tail.end(), [](std::uint8_t b) { return b == DosEndOfFile; });
+}
+
+bool readLegacyBinary(int kind, std::span<const std::uint8_t> bytes, Diagram& out, bool* pointsDropped) {
     const bool narrow = kind == 4;
     LegacyCursor in(bytes, narrow);
     in.raw().skip(16);
@@ -152,15 +168,15 @@ bool readLegacyBinary(int kind, std::span<const std::uint8_t> bytes, Diagram& ou
     placeLabel(out, 2, 3, xLabel);
     placeLabel(out, 4, 6, yLabel);
 
+    if (!pointsFitTheFile(records, bytes.last(static_cast<std::size_t>(in.raw().remaining())))) return false;
     for (const CurveRecord& r : records) {
-        // Checked against the rest of the file before anything is allocated.
-        if (static_cast<std::uint64_t>(r.pointCount) > in.raw().remaining() / sizeof(Point)) return false;
         if (out.curveCount() >= MaxCurves) {
             in.raw().skip(static_cast<std::uint64_t>(r.pointCount) * sizeof(Point));
             continue;
         }
         Curve c = makeCurve(r, legend);
         const std::size_t kept = static_cast<std::size_t>(std::min<std::int64_t>(r.pointCount, MaxPoints));
+        if (pointsDropped && r.pointCount > MaxPoints) *pointsDropped = true;
         std::span<Point> points = c.points.assignUninitialised(kept);
         in.raw().raw(points.data(), points.size_bytes());
         in.raw().skip(static_cast<std::uint64_t>(r.pointCount - static_cast<std::int64_t>(kept)) * sizeof(Point));

@@ -27,7 +27,10 @@
 //     16 bits and each font as the 50-byte 16-bit record (widened on reading).
 //
 // Points: for each present record in order, its point count of (x, y) double
-// pairs. Anything after the last point is ignored.
+// pairs. The file ends with the last point; only the padding a file transfer
+// or a DOS program may add is accepted after it: fewer than 128 bytes, all of
+// them the DOS end-of-file mark 0x1A. Anything else there (a file shifted by
+// stray bytes, a second file appended) refuses the file.
 #pragma once
 
 #include <cstdint>
@@ -45,10 +48,19 @@ inline constexpr std::size_t WideDiagramBlockSize = 6736;
 inline constexpr std::size_t NarrowDiagramBlockSize = 480;
 inline constexpr std::size_t LegacyTextSize = 129;
 
+inline constexpr std::uint8_t DosEndOfFile = 0x1A;
+inline constexpr std::size_t MaxTrailingPadding = 128;
+
+// True when `tail`, the bytes after the last point, is padding a real file
+// may carry (see above); an empty tail is.
+bool isTrailingPadding(std::span<const std::uint8_t> tail);
+
 // Reads a binary older-generation file of `kind` (2, 3 or 4) into `out`, which
 // holds the defaults. Curves beyond MaxCurves and points beyond MaxPoints are
 // skipped, as the current reader does. Returns false on damage (truncation,
-// bad markers, a record count that disagrees, point counts beyond the file).
-bool readLegacyBinary(int kind, std::span<const std::uint8_t> bytes, Diagram& out);
+// bad markers, a record count that disagrees, a length that does not match
+// the point counts).
+// `pointsDropped`, when given, is set when a curve lost points beyond MaxPoints.
+bool readLegacyBinary(int kind, std::span<const std::uint8_t> bytes, Diagram& out, bool* pointsDropped = nullptr);
 
 }  // namespace ordinax::document::legacy

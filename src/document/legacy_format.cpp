@@ -13,6 +13,8 @@ namespace ordinax::document {
 
 namespace {
 
+constexpr std::uint64_t MaxPointFileBytes = std::uint64_t{256} << 20;
+
 struct Generation {
     const char* name;
     int kind;
@@ -39,6 +41,10 @@ legacy::CompanionReader companionsBeside(const std::string& path) {
     return [folder](const std::string& name) -> std::optional<std::string> {
         for (const char* suffix : {".LIS", ".lis"}) {
             FileBytes file;
+            ReadableFile probe;
+            if (!openReadableFile(folder + name + suffix, probe)) continue;
+            // A million points take some 30 MB of text; beyond this the file is no point list.
+            if (probe.size() > MaxPointFileBytes) return std::nullopt;
             if (!readWholeFile(folder + name + suffix, file)) continue;
             const std::span<const std::uint8_t> b = file.bytes();
             return std::string(reinterpret_cast<const char*>(b.data()), b.size());
@@ -75,12 +81,13 @@ ReadResult readLegacyDiagram(std::span<const std::uint8_t> header, std::span<con
     const int kind = recogniseLegacyHeader(header);
     if (kind == 0) return formatError();
     bool ok = false;
+    bool pointsDropped = false;
     try {
         if (kind <= 4) {
-            ok = legacy::readLegacyBinary(kind, bytes, out);
+            ok = legacy::readLegacyBinary(kind, bytes, out, &pointsDropped);
         } else {
             const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-            ok = legacy::readLegacyText(kind, text, companionsBeside(path), out);
+            ok = legacy::readLegacyText(kind, text, companionsBeside(path), out, &pointsDropped);
         }
     } catch (const std::bad_alloc&) {
         ok = false;
@@ -89,6 +96,10 @@ ReadResult readLegacyDiagram(std::span<const std::uint8_t> header, std::span<con
     ReadResult r;
     r.ok = true;
     r.format = legacyFormatName(kind);
+    // The warning the text import gives when it leaves points out.
+    if (pointsDropped)
+        r.warnings.push_back(base::makeMessage(base::MsgMaxPointsExceeded, base::Heading::Warning,
+                                               std::to_string(MaxPoints)));
     return r;
 }
 

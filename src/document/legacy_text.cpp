@@ -79,10 +79,10 @@ bool plainFileName(std::string_view name) {
 // Adds a curve whose points come from the companion file; curves beyond the
 // capacity are read for their validity and left out.
 bool addCurve(Diagram& out, Curve curve, const std::string& name, const CompanionReader& companion,
-              bool legendFromTitle = false) {
+              bool* pointsDropped, bool legendFromTitle = false) {
     if (!plainFileName(name) || !companion) return false;
     const std::optional<std::string> points = companion(name);
-    if (!points || !readPointList(*points, curve)) return false;
+    if (!points || !readPointList(*points, curve, pointsDropped)) return false;
     if (curve.title.empty()) curve.title = base::cp850ToWindows1252(name);
     if (legendFromTitle) curve.legend = curve.title;
     if (out.curveCount() < MaxCurves) out.curves.push_back(std::move(curve));
@@ -180,12 +180,14 @@ bool splitKey(std::string_view line, std::string_view& key, std::string_view& va
     return true;
 }
 
-bool finishCurve(Diagram& out, CurveKeys& k, const std::string& name, const CompanionReader& companion) {
+bool finishCurve(Diagram& out, CurveKeys& k, const std::string& name, const CompanionReader& companion,
+                 bool* pointsDropped) {
     k.curve.line.type[0] = k.lineDrawn ? (k.lineLetter.empty() ? 1 : lineKindFromLetter(k.lineLetter)) : 0;
-    return addCurve(out, std::move(k.curve), name, companion);
+    return addCurve(out, std::move(k.curve), name, companion, pointsDropped);
 }
 
-bool readKeyed(const std::vector<std::string>& lines, const CompanionReader& companion, Diagram& out) {
+bool readKeyed(const std::vector<std::string>& lines, const CompanionReader& companion, Diagram& out,
+               bool* pointsDropped) {
     std::size_t i = 1;
     DiagramKeys keys;
     bool ended = false;
@@ -207,7 +209,7 @@ bool readKeyed(const std::vector<std::string>& lines, const CompanionReader& com
         std::string_view line = lines[i];
         if (open) {
             if (!line.empty() && line[0] == '.') {
-                if (!finishCurve(out, *open, name, companion)) return false;
+                if (!finishCurve(out, *open, name, companion, pointsDropped)) return false;
                 open.reset();
                 continue;
             }
@@ -222,11 +224,12 @@ bool readKeyed(const std::vector<std::string>& lines, const CompanionReader& com
         }
     }
     // A last section cut short by the end of the file still holds its curve.
-    if (open && !finishCurve(out, *open, name, companion)) return false;
+    if (open && !finishCurve(out, *open, name, companion, pointsDropped)) return false;
     return true;
 }
 
-bool readFixedOrder(const std::vector<std::string>& lines, const CompanionReader& companion, Diagram& out) {
+bool readFixedOrder(const std::vector<std::string>& lines, const CompanionReader& companion, Diagram& out,
+                    bool* pointsDropped) {
     constexpr std::size_t ItemCount = 14;
     if (lines.size() < 1 + ItemCount) return false;
     // Not trimmed: the column of each letter tells its direction.
@@ -259,7 +262,9 @@ bool readFixedOrder(const std::vector<std::string>& lines, const CompanionReader
         const std::string_view name = trim(lines[i]);
         if (name.empty()) continue;
         // This generation drew the legend from the curve names.
-        if (!addCurve(out, Curve{}, std::string(name), companion, out.labels[LegendSlot].placement >= 0)) return false;
+        if (!addCurve(out, Curve{}, std::string(name), companion, pointsDropped,
+                      out.labels[LegendSlot].placement >= 0))
+            return false;
     }
     return true;
 }
@@ -279,7 +284,7 @@ bool parseLegacyNumber(std::string_view text, double& value) {
     return true;
 }
 
-bool readPointList(std::string_view text, Curve& curve) {
+bool readPointList(std::string_view text, Curve& curve, bool* pointsDropped) {
     std::vector<Point> points;
     std::size_t from = 0;
     while (from < text.size()) {
@@ -297,14 +302,17 @@ bool readPointList(std::string_view text, Curve& curve) {
         Point p;
         if (!parseLegacyNumber(line.substr(0, cut), p.x) || !parseLegacyNumber(second, p.y)) return false;
         if (points.size() < static_cast<std::size_t>(MaxPoints)) points.push_back(p);
+        else if (pointsDropped) *pointsDropped = true;
     }
     curve.points = PointBuffer(points);
     return true;
 }
 
-bool readLegacyText(int kind, std::string_view text, const CompanionReader& companion, Diagram& out) {
+bool readLegacyText(int kind, std::string_view text, const CompanionReader& companion, Diagram& out,
+                    bool* pointsDropped) {
     const std::vector<std::string> lines = splitLines(text);
-    return kind == 7 ? readFixedOrder(lines, companion, out) : readKeyed(lines, companion, out);
+    return kind == 7 ? readFixedOrder(lines, companion, out, pointsDropped)
+                     : readKeyed(lines, companion, out, pointsDropped);
 }
 
 }  // namespace ordinax::document::legacy

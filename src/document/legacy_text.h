@@ -40,12 +40,16 @@ using CompanionReader = std::function<std::optional<std::string>(const std::stri
 bool parseLegacyNumber(std::string_view text, double& value);
 
 // Reads the points of a ".LIS" file into `curve`; points beyond MaxPoints are
-// skipped. False when a non-blank line does not hold two numbers.
-bool readPointList(std::string_view text, Curve& curve);
+// left out, and `pointsDropped`, when given, is then set. False when a
+// non-blank line does not hold two numbers.
+bool readPointList(std::string_view text, Curve& curve, bool* pointsDropped = nullptr);
 
 // Reads a text older-generation file of `kind` (5, 6 or 7) into `out`, which
 // holds the defaults. False when the file is damaged, a number cannot be
 // read, a curve name is not a plain file name or its point file is missing.
-bool readLegacyText(int kind, std::string_view text, const CompanionReader& companion, Diagram& out);
+// `pointsDropped`, when given, is set when a point file held more than
+// MaxPoints points.
+bool readLegacyText(int kind, std::string_view text, const CompanionReader& companion, Diagram& out,
+                    bool* pointsDropped = nullptr);
 
 }  // namespace ordinax::document::legacy

@@ -139,19 +139,31 @@ void readFunction(ByteCursor& in, FunctionDef& f) {
 }
 
 // Point records: all of them must be in the file; beyond MaxPoints they are
-// skipped so that the next curve is still read in step.
-bool readPoints(ByteCursor& in, Curve& c, std::int32_t count) {
+// skipped so that the next curve is still read in step. A block that `scope`
+// leaves out is checked the same way and only its place is noted.
+bool readPoints(ByteCursor& in, Curve& c, std::int32_t count, PointScope* scope) {
     if (count < 0) return false;
     const std::uint64_t bytes = static_cast<std::uint64_t>(count) * PointBytes;
     if (bytes > in.remaining()) return false;
     const std::size_t kept = static_cast<std::size_t>(std::min(count, MaxPoints));
+    if (scope) {
+        // Empty curves are dropped by the compaction: they take no number.
+        const int slot = scope->record++;
+        const int number = kept > 0 ? scope->nonEmpty++ : -1;
+        if (kept > 0 && number != scope->curve) {
+            scope->skipped.push_back({number, in.position(), static_cast<std::int32_t>(kept)});
+            scope->skippedSlots.push_back(slot);
+            in.skip(bytes);
+            return in.ok();
+        }
+    }
     const std::span<Point> points = c.points.assignUninitialised(kept);
     if (kept) in.raw(points.data(), kept * PointBytes);
     in.skip(bytes - kept * PointBytes);
     return in.ok();
 }
 
-bool readCurveRecord(ByteCursor& in, Curve& c) {
+bool readCurveRecord(ByteCursor& in, Curve& c, PointScope* scope) {
     c.title = in.text();
     c.modified = in.text();
     c.axisName[0] = in.text();
@@ -176,7 +188,7 @@ bool readCurveRecord(ByteCursor& in, Curve& c) {
     if (!readUnit(in, c.unit[0]) || !readUnit(in, c.unit[1])) return false;
     readFunction(in, c.function);
     if (!in.ok()) return false;
-    return readPoints(in, c, pointCount);
+    return readPoints(in, c, pointCount, scope);
 }
 
 void readPageFields(ByteCursor& in, Diagram& d) {
@@ -221,7 +233,7 @@ bool readPresentationRest(ByteCursor& in, bool withLogo, Diagram& d) {
     return in.ok();
 }
 
-bool readLayout(ByteCursor& in, bool withLogo, Diagram& d) {
+bool readLayout(ByteCursor& in, bool withLogo, Diagram& d, PointScope* scope) {
     readPageFields(in, d);
     const std::int32_t curveCount = in.i32();
     if (!in.ok() || curveCount < 0 || curveCount > MaxCurves) return false;
@@ -230,7 +242,7 @@ bool readLayout(ByteCursor& in, bool withLogo, Diagram& d) {
     d.curves.resize(static_cast<std::size_t>(curveCount));
     for (Curve& c : d.curves) {
         resetCurve(c);
-        if (!readCurveRecord(in, c)) return false;
+        if (!readCurveRecord(in, c, scope)) return false;
     }
     return in.ok();
 }
@@ -262,10 +274,10 @@ FileFormat detectFormat(std::span<const std::uint8_t> bytes) {
     return FileFormat::Legacy;
 }
 
-ReadResult readCurrentLayout(ByteCursor& in, FileFormat format, Diagram& out) {
+ReadResult readCurrentLayout(ByteCursor& in, FileFormat format, Diagram& out, PointScope* scope) {
     try {
         in.skip(HeaderSize);
-        if (!readLayout(in, format == FileFormat::Asb02, out)) return formatError();
+        if (!readLayout(in, format == FileFormat::Asb02, out, scope)) return formatError();
 
         mendGradient(out.backPaint);
         mendGradient(out.diagramPaint);
@@ -290,7 +302,7 @@ ReadResult readDiagramBytes(std::span<const std::uint8_t> bytes, const DiagramDe
     if (format == FileFormat::Unknown) return formatError();
     if (format == FileFormat::Legacy) return readLegacyDiagram(bytes.first(HeaderSize), bytes, path, defaults, out);
     ByteCursor in(bytes);
-    return readCurrentLayout(in, format, out);
+    return readCurrentLayout(in, format, out, nullptr);
 }
 
 bool readPresentation(ByteCursor& in, Diagram& diagram) {
@@ -301,7 +313,7 @@ bool readPresentation(ByteCursor& in, Diagram& diagram) {
 bool readCurve(ByteCursor& in, Curve& curve) {
     try {
         resetCurve(curve);
-        return readCurveRecord(in, curve);
+        return readCurveRecord(in, curve, nullptr);
     } catch (const std::bad_alloc&) {
         return false;
     }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
 
 #include "document/diagram_ops.h"
 #include "document/orx_file.h"
@@ -279,6 +280,9 @@ void prepareForWriting(Diagram& diagram, const std::string& now) {
 }  // namespace
 
 OrxImage buildOrxImage(Diagram& diagram, const std::string& now) {
+    // The compaction would drop the curves whose points are still in the
+    // file: a partial diagram is completed by the callers first.
+    if (diagram.skippedPoints) throw std::logic_error("diagram read in part");
     prepareForWriting(diagram, now);
     SizeSink size;
     LayoutWriter<SizeSink>(size).diagram(diagram);
@@ -295,6 +299,7 @@ OrxImage buildOrxImage(Diagram& diagram, const std::string& now) {
 }
 
 std::vector<std::uint8_t> writeDiagramBytes(Diagram& diagram, const std::string& now) {
+    if (diagram.skippedPoints && !loadSkippedPoints(diagram).ok) return {};
     const OrxImage image = buildOrxImage(diagram, now);
     std::vector<std::uint8_t> out;
     out.reserve(image.fileSize);

@@ -2,10 +2,16 @@
 // values into the curves, dates made relative, the Y-axis label.
 #include "exchange/clipboard_table.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <span>
 
+#include "base/input_file.h"
 #include "base/strings.h"
+#include "base/strings_files.h"
+#include "base/system_reason.h"
 #include "base/text.h"
 #include "document/diagram_defaults.h"
 #include "document/diagram_ops.h"
@@ -57,26 +63,104 @@ std::string defaultTitle(int number) {
 
 }  // namespace
 
+bool TableShape::tooBig(base::Message& error, std::string reason) {
+    error = base::withReason(base::makeMessage(base::MsgTableTooBig, base::Heading::Error), reason);
+    return false;
+}
+
+bool TableShape::add(std::string_view bytes, base::Message& error) {
+    bytes_ += bytes.size();
+    if (bytes_ > MaxTableBytes)
+        return tooBig(error, base::makeMessage(base::MsgInputTooLarge, base::Heading::None,
+                                               std::to_string(MaxTableBytes)).text);
+    if (!bytes.empty()) rowOpen_ = bytes.back() != '\n';
+    for (char c : bytes) {
+        if (c == '\n') {
+            ++rows_;
+            cellLength_ = 0;
+        } else if (c == '\t') {
+            if (rows_ == 0) ++columns_;
+            cellLength_ = 0;
+        } else if (++cellLength_ > MaxTableCellLength) {
+            return tooBig(error, base::makeMessageWith(base::MsgTableCellTooLong, base::Heading::None,
+                                                       {std::to_string(rows_ + 1), std::to_string(MaxTableCellLength)})
+                                     .text);
+        }
+    }
+    // The row being read counts too: a table of MaxPoints rows and a last line end fits.
+    const std::uint64_t rows = rows_ + (rowOpen_ ? 1 : 0);
+    const std::uint64_t wide = static_cast<std::uint64_t>(MaxCurves) + 1;
+    if (rows > static_cast<std::uint64_t>(MaxPoints) || columns_ > static_cast<std::uint64_t>(MaxPoints) ||
+        (rows > wide && columns_ > wide))
+        return tooBig(error);
+    return true;
+}
+
+std::optional<std::string> readTableText(int fd, const std::string& name, base::Message& error) {
+    base::InputError failure;
+    if (!base::checkInputDescriptor(fd, failure)) {
+        error = base::inputFailureMessage(name, failure);
+        return std::nullopt;
+    }
+    std::string text;
+    TableShape shape;
+    constexpr std::size_t Chunk = std::size_t{1} << 20;
+    for (;;) {
+        const std::size_t at = text.size();
+        text.resize(at + Chunk);
+        const ssize_t n = ::read(fd, text.data() + at, Chunk);
+        if (n < 0 && errno == EINTR) {
+            text.resize(at);
+            continue;
+        }
+        if (n < 0) {
+            failure.status = base::InputStatus::ReadFailed;
+            failure.error = errno;
+            error = base::inputFailureMessage(name, failure);
+            return std::nullopt;
+        }
+        text.resize(at + static_cast<std::size_t>(n));
+        // The clipboard's text ends at its first NUL: nothing after it is read.
+        std::string_view fresh(text.data() + at, static_cast<std::size_t>(n));
+        const std::size_t nul = fresh.find('\0');
+        if (nul != std::string_view::npos) {
+            fresh = fresh.substr(0, nul);
+            text.resize(at + nul);
+        }
+        if (!shape.add(fresh, error)) return std::nullopt;
+        if (n == 0 || nul != std::string_view::npos) break;
+    }
+    text.shrink_to_fit();
+    return text;
+}
+
 TableOpenResult openClipboardTable(std::optional<std::string_view> clipboardText) {
-    TableOpenResult result;
     if (!clipboardText) {
+        TableOpenResult result;
         result.error = unusable();
         return result;
     }
     // The clipboard's text ends at its first NUL.
-    std::string_view text = clipboardText->substr(0, clipboardText->find('\0'));
-    if (text.empty()) {
+    return openClipboardTable(std::string(clipboardText->substr(0, clipboardText->find('\0'))));
+}
+
+TableOpenResult openClipboardTable(std::string&& clipboardText) {
+    TableOpenResult result;
+    if (const std::size_t nul = clipboardText.find('\0'); nul != std::string::npos) clipboardText.resize(nul);
+    if (clipboardText.empty()) {
         result.error = base::makeMessage(base::MsgClipboardEmpty, base::Heading::Error);
         return result;
     }
-    if (text.find('\t') == std::string_view::npos) {
+    if (clipboardText.find('\t') == std::string::npos) {
         result.error = unusable();
         return result;
     }
+    TableShape shape;
+    if (!shape.add(clipboardText, result.error)) return result;
     ClipboardTable table;
-    table.text.assign(text);
-    std::string_view rest = table.text;
-    if (rest.back() == '\n') rest.remove_suffix(1);
+    table.text = std::move(clipboardText);
+    if (table.text.back() == '\n') table.text.pop_back();
+    const std::string_view rest = table.text;
     std::size_t offset = 0;
     for (;;) {
         const std::size_t lf = rest.find('\n', offset);
@@ -86,7 +170,7 @@ TableOpenResult openClipboardTable(std::optional<std::string_view> clipboardText
         for (;;) {
             const std::size_t tab = rest.find('\t', cellStart);
             const std::size_t cellEnd = tab == std::string_view::npos || tab > rowEnd ? rowEnd : tab;
-            table.cells.push_back({cellStart, cellEnd - cellStart});
+            table.starts.push_back(static_cast<std::uint32_t>(cellStart));
             ++cellsInRow;
             if (cellEnd == rowEnd) break;
             cellStart = cellEnd + 1;

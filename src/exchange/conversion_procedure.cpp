@@ -129,18 +129,24 @@ std::optional<ConversionProcedure> parseProcedure(std::string_view text) {
 }
 
 bool loadProcedure(const std::string& path, ConversionProcedure& procedure) {
-    const std::optional<std::string> bytes = readFileBytes(path);
+    base::Message ignored;
+    return loadProcedure(path, procedure, ignored);
+}
+
+bool loadProcedure(const std::string& path, ConversionProcedure& procedure, base::Message& error) {
+    const std::optional<std::string> bytes = readFileBytes(path, ProcedureLimits, error);
     if (!bytes) return false;
     std::optional<ConversionProcedure> read = parseProcedure(*bytes);
-    if (!read) return false;
+    if (!read) {
+        error = base::makeMessage(base::MsgFormatIncompatible, base::Heading::Error);
+        return false;
+    }
     procedure = std::move(*read);
     return true;
 }
 
 bool saveProcedure(const std::string& path, const ConversionProcedure& procedure, base::Message& error) {
-    if (writeFileAtomically(path, procedureFileText(procedure))) return true;
-    error = base::makeMessage(base::MsgFileWriteFailed, base::Heading::Error, path);
-    return false;
+    return writeFileAtomically(path, procedureFileText(procedure), error);
 }
 
 }  // namespace ordinax::exchange

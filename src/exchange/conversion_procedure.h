@@ -48,9 +48,14 @@ std::optional<ConversionProcedure> parseProcedure(std::string_view text);
 // Loads a procedure file into `procedure`; false (procedure unchanged) when the
 // file cannot be read or has another magic.
 bool loadProcedure(const std::string& path, ConversionProcedure& procedure);
+// The same with the message of a failure: "Impossible d'ouvrir le fichier %s !"
+// and its reason (missing, a device, over the size of a procedure file), or
+// the format message for another magic.
+bool loadProcedure(const std::string& path, ConversionProcedure& procedure, base::Message& error);
 
-// Saves `procedure` to `path`; false with "Impossible d'enregistrer le fichier %s !"
-// in `error` when the file cannot be written.
+// Saves `procedure` to `path` through the atomic write; false with
+// "Impossible d'enregistrer le fichier %s !" and the reason in `error` when
+// the file cannot be written (the previous file then stays whole).
 bool saveProcedure(const std::string& path, const ConversionProcedure& procedure, base::Message& error);
 
 }  // namespace ordinax::exchange

@@ -53,9 +53,7 @@ std::string exportText(const document::Curve& curve, const ExportOptions& option
 
 bool exportCurve(const std::string& path, const document::Curve& curve, const ExportOptions& options,
                  base::Message& error) {
-    if (writeFileAtomically(path, exportText(curve, options))) return true;
-    error = base::makeMessage(base::MsgFileWriteFailed, base::Heading::Error, path);
-    return false;
+    return writeFileAtomically(path, exportText(curve, options), error);
 }
 
 }  // namespace ordinax::exchange

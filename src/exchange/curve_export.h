@@ -32,8 +32,9 @@ std::string_view exportExtension(ExportFormat format);
 // format and with LF in the others.
 std::string exportText(const document::Curve& curve, const ExportOptions& options);
 
-// Writes the export file; false with "Impossible d'enregistrer le fichier %s !"
-// in `error` when it cannot be written (the previous file then stays whole).
+// Writes the export file through the atomic write; false with "Impossible
+// d'enregistrer le fichier %s !" and the reason in `error` when it cannot be
+// written (the previous file then stays whole).
 bool exportCurve(const std::string& path, const document::Curve& curve, const ExportOptions& options,
                  base::Message& error);
 

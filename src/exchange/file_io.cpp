@@ -1,4 +1,4 @@
-// Whole-file reads and writes through a temporary file renamed into place.
+// Bounded reads and atomic writes of the exchange files.
 #include "exchange/file_io.h"
 
 #include <algorithm>
@@ -10,26 +10,16 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "document/orx_file.h"
+#include "document/safe_file.h"
+
 namespace ordinax::exchange {
 
-std::optional<std::string> readFileBytes(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    std::string bytes;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) bytes.reserve(static_cast<std::size_t>(st.st_size));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (n == 0) break;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
+std::optional<std::string> readFileBytes(const std::string& path, const base::TextLimits& limits,
+                                         base::Message& error) {
+    base::InputError failure;
+    std::optional<std::string> bytes = base::readTextInput(path, limits, failure);
+    if (!bytes) error = base::inputFailureMessage(path, failure);
     return bytes;
 }
 
@@ -58,23 +48,11 @@ std::optional<std::string> readFileHead(const std::string& path, std::size_t max
     return bytes;
 }
 
-bool writeFileAtomically(const std::string& path, std::string_view bytes) {
-    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    bool ok = true;
-    std::size_t done = 0;
-    while (ok && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) ok = false;
-        else done += static_cast<std::size_t>(n);
-    }
-    if (ok && ::fsync(fd) != 0) ok = false;
-    if (::close(fd) != 0) ok = false;
-    if (ok && std::rename(temporary.c_str(), path.c_str()) != 0) ok = false;
-    if (!ok) std::remove(temporary.c_str());
-    return ok;
+bool writeFileAtomically(const std::string& path, std::string_view bytes, base::Message& error) {
+    const document::WriteStatus written = document::replaceFile(path, bytes);
+    if (written.ok()) return true;
+    error = document::writeFailureMessage(path, written.error);
+    return false;
 }
 
 }  // namespace ordinax::exchange

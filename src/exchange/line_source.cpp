@@ -14,7 +14,10 @@ constexpr std::size_t ChunkSize = std::size_t{1} << 20;
 
 LineSource::LineSource(std::string_view text) : text_(text), total_(text.size()) {}
 
-LineSource::LineSource(int fd, std::size_t sizeHint) : fd_(fd), total_(sizeHint) { buffer_.resize(ChunkSize); }
+LineSource::LineSource(int fd, std::size_t sizeHint, std::size_t maxLineLength)
+    : fd_(fd), total_(sizeHint), maxLineLength_(maxLineLength) {
+    buffer_.resize(ChunkSize);
+}
 
 LineSource::~LineSource() {
     if (fd_ >= 0) ::close(fd_);
@@ -31,7 +34,10 @@ bool LineSource::refill() {
     for (;;) {
         const ssize_t n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) failed_ = true;
+        if (n < 0) {
+            failed_ = true;
+            error_ = errno;
+        }
         if (n <= 0) {
             eof_ = true;
             return false;
@@ -52,14 +58,21 @@ bool LineSource::next(std::string_view& line) {
         consumed_ += step;
         return true;
     }
+    if (tooLongLine_ != 0) return false;
     std::size_t searched = begin_;
     for (;;) {
         const void* lf = std::memchr(buffer_.data() + searched, '\n', end_ - searched);
+        const std::size_t at = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - buffer_.data()) : end_;
+        if (at - begin_ > maxLineLength_) {
+            // An endless line (a device, a stream without line ends) stops here.
+            tooLongLine_ = lines_ + 1;
+            return false;
+        }
         if (lf) {
-            const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(lf) - buffer_.data());
             line = std::string_view(buffer_.data() + begin_, at - begin_);
             consumed_ += at + 1 - begin_;
             begin_ = at + 1;
+            ++lines_;
             return true;
         }
         // The bytes of the unfinished line were searched already; after the
@@ -70,6 +83,7 @@ bool LineSource::next(std::string_view& line) {
             line = std::string_view(buffer_.data() + begin_, end_ - begin_);
             consumed_ += end_ - begin_;
             begin_ = end_;
+            ++lines_;
             return true;
         }
         searched = begin_ + searchedBytes;

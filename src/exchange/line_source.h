@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,8 +13,10 @@ class LineSource {
 public:
     // Lines of a text held by the caller.
     explicit LineSource(std::string_view text);
-    // Lines of an open file descriptor (owned: closed by the destructor).
-    LineSource(int fd, std::size_t sizeHint);
+    // Lines of an open file descriptor (owned: closed by the destructor). A
+    // line longer than `maxLineLength` bytes stops the reading (tooLong()):
+    // the memory held stays near that length whatever the input.
+    LineSource(int fd, std::size_t sizeHint, std::size_t maxLineLength = SIZE_MAX);
     ~LineSource();
     LineSource(const LineSource&) = delete;
     LineSource& operator=(const LineSource&) = delete;
@@ -28,6 +31,15 @@ public:
     std::size_t total() const { return total_; }
     // True when reading the file failed (the lines before the failure were given).
     bool failed() const { return failed_; }
+    // The system error number of the failed read.
+    int error() const { return error_; }
+    // True when a line longer than the limit stopped the reading; its 1-based number.
+    bool tooLong() const { return tooLongLine_ != 0; }
+    std::size_t tooLongLine() const { return tooLongLine_; }
+    std::size_t maxLineLength() const { return maxLineLength_; }
+    // The name of the input, for messages.
+    void setName(std::string name) { name_ = std::move(name); }
+    const std::string& name() const { return name_; }
 
 private:
     bool refill();
@@ -41,6 +53,11 @@ private:
     std::size_t total_ = 0;
     bool eof_ = false;
     bool failed_ = false;
+    int error_ = 0;
+    std::size_t maxLineLength_ = SIZE_MAX;
+    std::size_t lines_ = 0;         // lines handed out
+    std::size_t tooLongLine_ = 0;
+    std::string name_;
 };
 
 }  // namespace ordinax::exchange

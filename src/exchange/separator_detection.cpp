@@ -5,8 +5,14 @@
 #include <vector>
 
 #include "base/encoding.h"
+#include "base/input_file.h"
+#include "base/strings.h"
+#include "base/strings_files.h"
+#include "base/system_reason.h"
 #include "base/text.h"
 #include "exchange/line_normaliser.h"
+#include "exchange/line_source.h"
+#include "exchange/text_import.h"
 
 namespace ordinax::exchange {
 
@@ -82,6 +88,39 @@ std::vector<std::string> previewLines(std::string_view fileBytes, int charSet) {
         lines.push_back(charSet == 1 ? base::cp850ToWindows1252(line) : std::string(line));
         if (lf == std::string_view::npos) break;
         fileBytes.remove_prefix(lf + 1);
+    }
+    return lines;
+}
+
+std::optional<std::vector<std::string>> readDataLines(const std::string& path, const ConversionProcedure& procedure,
+                                                      base::Message& error) {
+    base::InputError failure;
+    std::uint64_t size = 0;
+    const int fd = base::openInput(path, failure, &size);
+    if (fd < 0) {
+        error = base::inputFailureMessage(path, failure);
+        return std::nullopt;
+    }
+    LineSource source(fd, static_cast<std::size_t>(size), maxImportLineLength(procedure));
+    std::vector<std::string> lines;
+    const long long header = std::max(procedure.headerLineCount, 0);
+    std::size_t nonEmpty = 0;
+    std::string_view line;
+    for (long long number = 0; nonEmpty < MaxPreviewDataLines && source.next(line); ++number) {
+        if (number < header) continue;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(procedure.charSet == 1 ? base::cp850ToWindows1252(line) : std::string(line));
+        if (!lines.back().empty()) ++nonEmpty;
+    }
+    if (source.tooLong()) {
+        failure = base::InputError{base::InputStatus::LineTooLong, 0, source.maxLineLength(), source.tooLongLine()};
+        error = base::withReason(base::makeMessage(base::MsgInputStopped, base::Heading::Error, path), failure.reason());
+        return std::nullopt;
+    }
+    if (source.failed()) {
+        failure = base::InputError{base::InputStatus::ReadFailed, source.error(), 0, 0};
+        error = base::inputFailureMessage(path, failure);
+        return std::nullopt;
     }
     return lines;
 }

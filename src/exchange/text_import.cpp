@@ -2,14 +2,19 @@
 // conversion into the curves, dates made relative, and the status texts.
 #include "exchange/text_import.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <deque>
+#include <future>
 #include <span>
 
 #include "base/encoding.h"
+#include "base/input_file.h"
 #include "base/strings.h"
+#include "base/strings_files.h"
+#include "base/system_reason.h"
 #include "base/text.h"
 #include "document/diagram_defaults.h"
 #include "document/diagram_ops.h"
@@ -59,45 +64,176 @@ int curveOfPosition(int p, int xOrder) {
     return xOrder >= 1 && p > xOrder ? p - 2 : p - 1;
 }
 
+// Findings of one record's values, merged into the import's warnings.
+enum : std::uint8_t { SawEmpty = 1, SawInvalid = 2, EmptyFirst = 4 };
+
+// Reads the values of one record for the curves: which position feeds x and
+// which curve, the missing values. Free of state between records, so that
+// records can be read apart (on several threads) and stored in order.
+class RecordParser {
+public:
+    RecordParser(const ConversionProcedure& p, ImportMode mode)
+        : mode_(mode), xOrder_(p.xOrder), yOrder_(p.yOrder), coordinateCount_(std::max(p.coordinateCount, 1)) {
+        if (mode == ImportMode::Diagram) {
+            const int yPositions = coordinateCount_ - (xOrder_ >= 1 && xOrder_ <= coordinateCount_ ? 1 : 0);
+            curveCount_ = std::clamp(yPositions, 0, MaxCurves);
+        } else {
+            curveCount_ = 1;
+        }
+    }
+
+    int curveCount() const { return curveCount_; }
+    ImportMode mode() const { return mode_; }
+    int xOrder() const { return xOrder_; }
+    int yOrder() const { return yOrder_; }
+
+    // Reads `values` into x and ys[curveCount()] (with their date flags);
+    // returns the findings of the record. A coordinate taken from the
+    // record's number is left to the caller.
+    std::uint8_t parse(ValueReader& reader, std::string_view values, double& x, bool& xDate, double* ys,
+                       std::uint8_t* yDates) const {
+        reader.startRecord();
+        reader.clearWarnings();
+        x = 0.0;
+        xDate = false;
+        if (mode_ == ImportMode::Diagram) parseDiagramRecord(reader, values, x, xDate, ys, yDates);
+        else parseCurveRecord(reader, values, x, xDate, ys, yDates);
+        return static_cast<std::uint8_t>((reader.sawEmpty() ? SawEmpty : 0) | (reader.sawInvalid() ? SawInvalid : 0) |
+                                         (reader.emptyFirst() ? EmptyFirst : 0));
+    }
+
+private:
+    // Cuts the next value off the record; a value missing at the end reads empty.
+    static std::string_view nextValue(std::string_view& rest, bool& exhausted) {
+        if (exhausted) return {};
+        const std::size_t tab = rest.find('\t');
+        std::string_view value = rest.substr(0, tab);
+        if (tab == std::string_view::npos) exhausted = true;
+        else rest.remove_prefix(tab + 1);
+        return value;
+    }
+
+    void parseDiagramRecord(ValueReader& reader, std::string_view values, double& x, bool& xDate, double* ys,
+                            std::uint8_t* yDates) const {
+        std::fill(yDates, yDates + curveCount_, std::uint8_t{0});
+        bool exhausted = false;
+        for (int p = 1; p <= coordinateCount_; ++p) {
+            const int k = curveOfPosition(p, xOrder_);
+            // A value beyond the last curve slot ends the record.
+            if (k >= MaxCurves) break;
+            bool wasDate = false;
+            const double v = reader.read(nextValue(values, exhausted), wasDate);
+            if (k < 0) {
+                x = v;
+                xDate = wasDate;
+            } else {
+                ys[k] = v;
+                yDates[k] = wasDate;
+            }
+        }
+    }
+
+    void parseCurveRecord(ValueReader& reader, std::string_view values, double& x, bool& xDate, double* ys,
+                          std::uint8_t* yDates) const {
+        double y = 0.0;
+        bool yDate = false;
+        bool needX = xOrder_ >= 1 && xOrder_ <= coordinateCount_;
+        bool needY = yOrder_ >= 1 && yOrder_ <= coordinateCount_;
+        bool exhausted = false;
+        for (int p = 1; p <= coordinateCount_ && (needX || needY); ++p) {
+            if (exhausted) {
+                // Every value left is missing: empty once, 0 where x or y was expected.
+                bool wasDate = false;
+                reader.read({}, wasDate);
+                break;
+            }
+            bool wasDate = false;
+            const double v = reader.read(nextValue(values, exhausted), wasDate);
+            if (p == xOrder_) {
+                x = v;
+                xDate = wasDate;
+                needX = false;
+            }
+            if (p == yOrder_) {
+                y = v;
+                yDate = wasDate;
+                needY = false;
+            }
+        }
+        ys[0] = y;
+        yDates[0] = yDate;
+    }
+
+    ImportMode mode_;
+    int xOrder_;
+    int yOrder_;
+    int coordinateCount_;
+    int curveCount_ = 0;
+};
+
 // Fills the curves from the records: sampling, the MaxPoints limit, values.
 class CurveFiller : public RecordSink {
 public:
-    CurveFiller(const ConversionProcedure& p, ImportMode mode, int selected, Diagram& diagram,
+    CurveFiller(const RecordParser& parser, const ConversionProcedure& p, int selected, Diagram& diagram,
                 long long capacityHint, const ProgressCallback& progress, const LineSource& source)
-        : mode_(mode),
-          xOrder_(p.xOrder),
-          yOrder_(p.yOrder),
-          coordinateCount_(std::max(p.coordinateCount, 1)),
+        : parser_(parser),
           sampling_(std::max(p.sampling, 1)),
           reader_(p.numericBase),
           progress_(progress),
           source_(source) {
-        if (mode == ImportMode::Diagram) {
-            const int yPositions = coordinateCount_ - (xOrder_ >= 1 && xOrder_ <= coordinateCount_ ? 1 : 0);
-            curveCount_ = std::clamp(yPositions, 0, MaxCurves);
-            for (int k = 0; k < curveCount_; ++k) targets_.push_back(&diagram.curves[static_cast<std::size_t>(k)]);
+        if (parser.mode() == ImportMode::Diagram) {
+            for (int k = 0; k < parser.curveCount(); ++k) targets_.push_back(&diagram.curves[static_cast<std::size_t>(k)]);
         } else {
-            curveCount_ = 1;
             targets_.push_back(&diagram.curves[static_cast<std::size_t>(selected)]);
         }
-        ys_.assign(static_cast<std::size_t>(curveCount_), 0.0);
-        yDate_.assign(static_cast<std::size_t>(curveCount_), false);
+        ys_.assign(static_cast<std::size_t>(parser.curveCount()), 0.0);
+        yDates_.assign(static_cast<std::size_t>(parser.curveCount()), 0);
+        yDate_.assign(static_cast<std::size_t>(parser.curveCount()), 0);
         capacity_ = static_cast<std::size_t>(std::clamp<long long>(capacityHint, 1, MaxPoints));
         for (Curve* c : targets_) spans_.push_back(c->points.assignUninitialised(capacity_));
     }
 
-    bool record(std::string_view values) override {
-        if (++raw_ % sampling_ != 0) return true;
+    enum class Admission { Skip, Keep, Full };
+
+    // Whether the next record is kept: the sampling, then the MaxPoints limit.
+    Admission admit() {
+        if (++raw_ % sampling_ != 0) return Admission::Skip;
         if (kept_ == MaxPoints) {
             overflow_ = true;
-            return false;
+            return Admission::Full;
         }
+        return Admission::Keep;
+    }
+
+    bool record(std::string_view values) override {
+        const Admission admission = admit();
+        if (admission != Admission::Keep) return admission == Admission::Skip;
+        double x = 0.0;
+        bool xDate = false;
+        const std::uint8_t findings = parser_.parse(reader_, values, x, xDate, ys_.data(), yDates_.data());
+        store(x, xDate, ys_.data(), yDates_.data(), findings);
+        return true;
+    }
+
+    // Stores an admitted record read apart.
+    void store(double x, bool xDate, const double* ys, const std::uint8_t* yDates, std::uint8_t findings) {
         if (kept_ == static_cast<long long>(capacity_)) grow();
-        if (mode_ == ImportMode::Diagram) fillDiagramRecord(values);
-        else fillCurveRecord(values);
+        const std::size_t at = static_cast<std::size_t>(kept_);
+        if (parser_.xOrder() == 0) x = static_cast<double>(kept_ + 1);
+        if (parser_.mode() == ImportMode::Diagram) {
+            for (std::size_t k = 0; k < spans_.size(); ++k) spans_[k][at] = Point{x, ys[k]};
+        } else {
+            spans_[0][at] = Point{x, parser_.yOrder() == 0 ? static_cast<double>(kept_ + 1) : ys[0]};
+        }
+        xDate_ = xDate;
+        std::copy(yDates, yDates + yDate_.size(), yDate_.begin());
+        if (findings != 0) {
+            if (!sawEmpty_ && !sawInvalid_) emptyFirst_ = (findings & EmptyFirst) != 0;
+            sawEmpty_ = sawEmpty_ || (findings & SawEmpty) != 0;
+            sawInvalid_ = sawInvalid_ || (findings & SawInvalid) != 0;
+        }
         ++kept_;
         if (progress_ && kept_ % ProgressStep == 0) report(recordStatus(kept_));
-        return true;
     }
 
     // Sets the point counts and makes dates relative to the earliest one.
@@ -125,80 +261,11 @@ public:
     }
 
     long long kept() const { return kept_; }
-    int curveCount() const { return kept_ > 0 ? curveCount_ : 0; }
+    int curveCount() const { return kept_ > 0 ? parser_.curveCount() : 0; }
     bool overflow() const { return overflow_; }
-    const ValueReader& reader() const { return reader_; }
+    std::vector<base::Message> warnings() const { return ValueReader::warningsOf(sawEmpty_, sawInvalid_, emptyFirst_); }
 
 private:
-    // Cuts the next value off the record; a value missing at the end reads empty.
-    static std::string_view nextValue(std::string_view& rest, bool& exhausted) {
-        if (exhausted) return {};
-        const std::size_t tab = rest.find('\t');
-        std::string_view value = rest.substr(0, tab);
-        if (tab == std::string_view::npos) exhausted = true;
-        else rest.remove_prefix(tab + 1);
-        return value;
-    }
-
-    void fillDiagramRecord(std::string_view values) {
-        reader_.startRecord();
-        double x = xOrder_ == 0 ? static_cast<double>(kept_ + 1) : 0.0;
-        bool xDate = false;
-        std::fill(yDate_.begin(), yDate_.end(), false);
-        bool exhausted = false;
-        for (int p = 1; p <= coordinateCount_; ++p) {
-            const int k = curveOfPosition(p, xOrder_);
-            // A value beyond the last curve slot ends the record.
-            if (k >= MaxCurves) break;
-            bool wasDate = false;
-            const double v = reader_.read(nextValue(values, exhausted), wasDate);
-            if (k < 0) {
-                x = v;
-                xDate = wasDate;
-            } else {
-                ys_[static_cast<std::size_t>(k)] = v;
-                yDate_[static_cast<std::size_t>(k)] = wasDate;
-            }
-        }
-        xDate_ = xDate;
-        const std::size_t at = static_cast<std::size_t>(kept_);
-        for (std::size_t k = 0; k < spans_.size(); ++k) spans_[k][at] = Point{x, ys_[k]};
-    }
-
-    void fillCurveRecord(std::string_view values) {
-        reader_.startRecord();
-        double x = xOrder_ == 0 ? static_cast<double>(kept_ + 1) : 0.0;
-        double y = yOrder_ == 0 ? static_cast<double>(kept_ + 1) : 0.0;
-        bool needX = xOrder_ >= 1 && xOrder_ <= coordinateCount_;
-        bool needY = yOrder_ >= 1 && yOrder_ <= coordinateCount_;
-        bool xDate = false;
-        bool yDate = false;
-        bool exhausted = false;
-        for (int p = 1; p <= coordinateCount_ && (needX || needY); ++p) {
-            if (exhausted) {
-                // Every value left is missing: empty once, 0 where x or y was expected.
-                bool wasDate = false;
-                reader_.read({}, wasDate);
-                break;
-            }
-            bool wasDate = false;
-            const double v = reader_.read(nextValue(values, exhausted), wasDate);
-            if (p == xOrder_) {
-                x = v;
-                xDate = wasDate;
-                needX = false;
-            }
-            if (p == yOrder_) {
-                y = v;
-                yDate = wasDate;
-                needY = false;
-            }
-        }
-        xDate_ = xDate;
-        yDate_[0] = yDate;
-        spans_[0][static_cast<std::size_t>(kept_)] = Point{x, y};
-    }
-
     void grow() {
         capacity_ = std::min<std::size_t>(capacity_ * 2, MaxPoints);
         spans_.clear();
@@ -208,21 +275,21 @@ private:
         }
     }
 
-    ImportMode mode_;
-    int xOrder_;
-    int yOrder_;
-    int coordinateCount_;
+    const RecordParser& parser_;
     long long sampling_;
     ValueReader reader_;
     const ProgressCallback& progress_;
     const LineSource& source_;
-    int curveCount_ = 0;
     std::vector<Curve*> targets_;
     std::vector<std::span<Point>> spans_;
     std::size_t capacity_ = 0;
     std::vector<double> ys_;
-    std::vector<bool> yDate_;
+    std::vector<std::uint8_t> yDates_;
+    std::vector<std::uint8_t> yDate_;  // of the last record stored
     bool xDate_ = false;
+    bool sawEmpty_ = false;
+    bool sawInvalid_ = false;
+    bool emptyFirst_ = false;
     long long raw_ = 0;
     long long kept_ = 0;
     bool overflow_ = false;
@@ -272,9 +339,137 @@ bool readHeader(LineSource& source, const ConversionProcedure& p, ImportMode mod
     return true;
 }
 
+// Data lines read ahead in batches, normalised and read into values on
+// worker threads, then handed to the record builder in their order: the
+// records, their values and the warnings are those of reading line by line.
+struct LineBatch {
+    std::string raw;                  // the lines one after another
+    std::vector<std::size_t> starts;  // where each line starts in `raw`, then its end
+    bool endOfInput = false;          // the source gave no line after these
+    // Filled by the worker.
+    std::string normalised;
+    std::vector<std::size_t> normalisedStarts;
+    std::vector<double> xs;
+    std::vector<std::uint8_t> xDates;
+    std::vector<double> ys;  // curveCount values per line
+    std::vector<std::uint8_t> yDates;
+    std::vector<std::uint8_t> findings;
+
+    std::size_t lines() const { return starts.empty() ? 0 : starts.size() - 1; }
+    std::string_view normalisedLine(std::size_t i) const {
+        return std::string_view(normalised).substr(normalisedStarts[i], normalisedStarts[i + 1] - normalisedStarts[i]);
+    }
+};
+
+struct BatchReading {
+    const RecordParser& parser;
+    Separator separator;
+    bool dos = false;
+    int numericBase = 10;
+};
+
+void readBatchValues(const BatchReading& reading, LineBatch& batch) {
+    LineNormaliser normaliser(reading.separator, reading.dos);
+    ValueReader reader(reading.numericBase);
+    const std::size_t n = batch.lines();
+    const std::size_t width = static_cast<std::size_t>(reading.parser.curveCount());
+    batch.normalisedStarts.assign(1, 0);
+    batch.normalisedStarts.reserve(n + 1);
+    batch.normalised.reserve(batch.raw.size());
+    batch.xs.resize(n);
+    batch.xDates.resize(n);
+    batch.ys.resize(n * width);
+    batch.yDates.resize(n * width);
+    batch.findings.resize(n);
+    std::string line;
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::string_view rawLine = std::string_view(batch.raw).substr(batch.starts[i], batch.starts[i + 1] - batch.starts[i]);
+        normaliser.normalise(rawLine, line);
+        batch.normalised += line;
+        batch.normalisedStarts.push_back(batch.normalised.size());
+        // A line of empty values is never a record itself (see RecordBuilder).
+        if (line.find_first_not_of('\t') == std::string::npos) continue;
+        bool xDate = false;
+        batch.findings[i] = reading.parser.parse(reader, line, batch.xs[i], xDate, batch.ys.data() + i * width,
+                                                 batch.yDates.data() + i * width);
+        batch.xDates[i] = xDate;
+    }
+}
+
+// Hands the builder's records to the filler with the values read on the
+// workers: a record is the current line, or an empty record for the lines
+// of empty values it lets through.
+class BatchSink : public RecordSink {
+public:
+    BatchSink(CurveFiller& filler, const RecordParser& parser, int numericBase) : filler_(filler) {
+        const std::size_t width = static_cast<std::size_t>(parser.curveCount());
+        emptyYs_.assign(width, 0.0);
+        emptyYDates_.assign(width, 0);
+        ValueReader reader(numericBase);
+        bool xDate = false;
+        emptyFindings_ = parser.parse(reader, {}, emptyX_, xDate, emptyYs_.data(), emptyYDates_.data());
+        emptyXDate_ = xDate;
+        width_ = width;
+    }
+
+    void setLine(const LineBatch* batch, std::size_t line) {
+        batch_ = batch;
+        line_ = line;
+    }
+
+    bool record(std::string_view values) override {
+        const CurveFiller::Admission admission = filler_.admit();
+        if (admission != CurveFiller::Admission::Keep) return admission == CurveFiller::Admission::Skip;
+        if (values.empty()) {
+            filler_.store(emptyX_, emptyXDate_, emptyYs_.data(), emptyYDates_.data(), emptyFindings_);
+        } else {
+            const std::size_t i = line_;
+            filler_.store(batch_->xs[i], batch_->xDates[i] != 0, batch_->ys.data() + i * width_,
+                          batch_->yDates.data() + i * width_, batch_->findings[i]);
+        }
+        return true;
+    }
+
+private:
+    CurveFiller& filler_;
+    const LineBatch* batch_ = nullptr;
+    std::size_t line_ = 0;
+    std::size_t width_ = 0;
+    double emptyX_ = 0.0;
+    bool emptyXDate_ = false;
+    std::vector<double> emptyYs_;
+    std::vector<std::uint8_t> emptyYDates_;
+    std::uint8_t emptyFindings_ = 0;
+};
+
+// Fills a batch with the next lines; `batch` comes back from an earlier
+// round, so that its buffers (megabytes) are not fresh memory each time.
+LineBatch readLineBatch(LineSource& source, std::size_t maxLines, LineBatch batch) {
+    batch.raw.clear();
+    batch.starts.assign(1, 0);
+    batch.normalised.clear();
+    batch.endOfInput = false;
+    std::string_view line;
+    while (batch.lines() < maxLines && batch.raw.size() < (std::size_t{4} << 20)) {
+        if (!source.next(line)) {
+            batch.endOfInput = true;
+            break;
+        }
+        batch.raw.append(line);
+        batch.starts.push_back(batch.raw.size());
+    }
+    return batch;
+}
+
+// Batches being read at once: two cores busy, two more lines of work ready.
+constexpr std::size_t BatchesInFlight = 4;
+
 ImportResult runExtraction(LineSource& source, const ConversionProcedure& p, ImportMode mode, int selected,
-                           Diagram& diagram, const ProgressCallback& progress, const std::atomic<bool>* stop) {
+                           Diagram& diagram, const ProgressCallback& progress, const std::atomic<bool>* stop,
+                           const ImportLimits& limits, bool fromFile, bool& inputEnded) {
     ImportResult result;
+    inputEnded = false;
+    const long long maxValues = limits.maxValues;
     if (progress) {
         const std::string status = preparationStatus();
         progress(ImportProgress{status, 0, 0, source.total()});
@@ -291,7 +486,14 @@ ImportResult runExtraction(LineSource& source, const ConversionProcedure& p, Imp
     }
 
     long long expected = 0;
-    if (!readHeader(source, p, mode, selected, diagram, expected, result.error)) return result;
+    if (!readHeader(source, p, mode, selected, diagram, expected, result.error)) {
+        if (source.tooLong()) {
+            const base::InputError error{base::InputStatus::LineTooLong, 0, source.maxLineLength(), source.tooLongLine()};
+            result.error = base::withReason(base::makeMessage(base::MsgInputStopped, base::Heading::Error, source.name()),
+                                            error.reason());
+        }
+        return result;
+    }
 
     const Separator separator = separatorOf(normaliseSeparator(p.separator));
     const int sampling = std::max(p.sampling, 1);
@@ -303,27 +505,98 @@ ImportResult runExtraction(LineSource& source, const ConversionProcedure& p, Imp
     if (expected > 0) bound = std::min(bound, expected);
     bound = bound / sampling + 1;
 
-    CurveFiller filler(p, mode, selected, diagram, bound, progress, source);
-    LineNormaliser normaliser(separator, p.charSet == 1);
-    RecordBuilder builder(p.orientation, separator.kind, p.coordinateCount, expected, filler);
-    std::string_view line;
-    std::string normalised;
-    while (source.next(line)) {
-        if (stop && stop->load(std::memory_order_relaxed)) {
-            result.stopped = true;
-            return result;
+    const RecordParser parser(p, mode);
+    CurveFiller filler(parser, p, selected, diagram, bound, progress, source);
+    // Values read, against what the diagram can hold: an endless input (or
+    // one kept only one record in a million) stops instead of running on.
+    const bool series = p.orientation == 1;
+    long long values = 0;
+    auto tooManyValues = [&] {
+        result.error = base::withReason(
+            base::makeMessage(base::MsgInputStopped, base::Heading::Error, source.name()),
+            base::makeMessage(base::MsgInputTooManyValues, base::Heading::None, std::to_string(maxValues)).text);
+        return result;
+    };
+    const std::size_t remaining = source.total() > source.consumed() ? source.total() - source.consumed() : 0;
+    // Records of one line each can be read apart; series and values on lines cannot.
+    const bool parallel = fromFile && !series && separator.kind != SeparatorKind::Lines &&
+                          remaining >= limits.parallelFromBytes;
+    if (parallel) {
+        BatchSink sink(filler, parser, p.numericBase);
+        RecordBuilder builder(p.orientation, separator.kind, p.coordinateCount, expected, sink);
+        const BatchReading reading{parser, separator, p.charSet == 1, p.numericBase};
+        std::deque<std::future<LineBatch>> pending;
+        std::vector<LineBatch> spare;
+        bool readingDone = false;
+        bool wanted = true;
+        while (wanted) {
+            while (!readingDone && pending.size() < BatchesInFlight) {
+                LineBatch recycled;
+                if (!spare.empty()) {
+                    recycled = std::move(spare.back());
+                    spare.pop_back();
+                }
+                LineBatch batch = readLineBatch(source, std::max<std::size_t>(limits.batchLines, 1), std::move(recycled));
+                readingDone = batch.endOfInput;
+                pending.push_back(std::async(std::launch::async, [&reading, batch = std::move(batch)]() mutable {
+                    readBatchValues(reading, batch);
+                    return std::move(batch);
+                }));
+            }
+            if (pending.empty()) break;
+            LineBatch batch = pending.front().get();
+            pending.pop_front();
+            for (std::size_t i = 0; i < batch.lines() && wanted; ++i) {
+                if (stop && stop->load(std::memory_order_relaxed)) {
+                    result.stopped = true;
+                    return result;
+                }
+                if (++values > maxValues) return tooManyValues();
+                sink.setLine(&batch, i);
+                wanted = builder.addLine(batch.normalisedLine(i));
+            }
+            if (wanted && batch.endOfInput) {
+                inputEnded = true;
+                break;
+            }
+            spare.push_back(std::move(batch));
         }
-        normaliser.normalise(line, normalised);
-        if (!builder.addLine(normalised)) break;
+        if (inputEnded || !source.tooLong()) builder.finish();
+    } else {
+        LineNormaliser normaliser(separator, p.charSet == 1);
+        RecordBuilder builder(p.orientation, separator.kind, p.coordinateCount, expected, filler);
+        std::string_view line;
+        std::string normalised;
+        inputEnded = true;
+        while (source.next(line)) {
+            if (stop && stop->load(std::memory_order_relaxed)) {
+                result.stopped = true;
+                return result;
+            }
+            normaliser.normalise(line, normalised);
+            values += series ? static_cast<long long>(std::count(normalised.begin(), normalised.end(), '\t')) + 1 : 1;
+            if (values > maxValues) return tooManyValues();
+            if (!builder.addLine(normalised)) {
+                inputEnded = false;
+                break;
+            }
+        }
+        if (!inputEnded || !source.tooLong()) builder.finish();
     }
-    builder.finish();
+    // Lines read ahead count only once the records reached them.
+    if (inputEnded && source.tooLong()) {
+        const base::InputError error{base::InputStatus::LineTooLong, 0, source.maxLineLength(), source.tooLongLine()};
+        result.error = base::withReason(base::makeMessage(base::MsgInputStopped, base::Heading::Error, source.name()),
+                                        error.reason());
+        return result;
+    }
     filler.finish();
 
     if (filler.overflow()) {
         result.warnings.push_back(
             base::makeMessage(base::MsgMaxPointsExceeded, base::Heading::Warning, std::to_string(MaxPoints)));
     }
-    for (base::Message& m : filler.reader().warnings()) result.warnings.push_back(std::move(m));
+    for (base::Message& m : filler.warnings()) result.warnings.push_back(std::move(m));
 
     result.curves = filler.curveCount();
     result.points = result.curves > 0 ? filler.kept() : 0;
@@ -344,24 +617,40 @@ bool validCurve(const Diagram& diagram, ImportMode mode, int selected) {
 
 }  // namespace
 
+std::size_t maxImportLineLength(const ConversionProcedure& procedure) {
+    return procedure.orientation == 1 ? MaxSeriesLineLength : MaxRecordLineLength;
+}
+
 ImportResult extractData(const std::string& path, const ConversionProcedure& procedure, ImportMode mode,
                          int selectedCurve, Diagram& diagram, const ProgressCallback& progress,
                          const std::atomic<bool>* stop) {
+    return extractData(path, procedure, mode, selectedCurve, diagram, progress, ImportLimits{}, stop);
+}
+
+ImportResult extractData(const std::string& path, const ConversionProcedure& procedure, ImportMode mode,
+                         int selectedCurve, Diagram& diagram, const ProgressCallback& progress,
+                         const ImportLimits& limits, const std::atomic<bool>* stop) {
     ImportResult result;
     if (!validCurve(diagram, mode, selectedCurve)) return result;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat st {};
-    if (fd < 0 || ::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        if (fd >= 0) ::close(fd);
-        result.error = base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, path);
+    // A FIFO without writer reads as an empty file; a device is refused.
+    base::InputError error;
+    std::uint64_t size = 0;
+    const int fd = base::openInput(path, error, &size);
+    if (fd < 0) {
+        result.error = base::inputFailureMessage(path, error);
         return result;
     }
-    LineSource source(fd, S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0);
-    result = runExtraction(source, procedure, mode, selectedCurve, diagram, progress, stop);
-    if (source.failed() && !result.stopped) {
+    LineSource source(fd, static_cast<std::size_t>(size),
+                      limits.maxLineLength > 0 ? limits.maxLineLength : maxImportLineLength(procedure));
+    source.setName(path);
+    bool inputEnded = false;
+    result = runExtraction(source, procedure, mode, selectedCurve, diagram, progress, stop, limits, true, inputEnded);
+    if (inputEnded && source.failed() && !result.stopped) {
         // The curves hold what was read before the failure; the caller is told.
         result.completed = false;
-        result.error = base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, path);
+        error.status = base::InputStatus::ReadFailed;
+        error.error = source.error();
+        result.error = base::inputFailureMessage(path, error);
     }
     return result;
 }
@@ -370,7 +659,9 @@ ImportResult extractDataFromText(std::string_view text, const ConversionProcedur
                                  int selectedCurve, Diagram& diagram, const ProgressCallback& progress) {
     if (!validCurve(diagram, mode, selectedCurve)) return {};
     LineSource source(text);
-    return runExtraction(source, procedure, mode, selectedCurve, diagram, progress, nullptr);
+    bool inputEnded = false;
+    return runExtraction(source, procedure, mode, selectedCurve, diagram, progress, nullptr, ImportLimits{}, false,
+                         inputEnded);
 }
 
 }  // namespace ordinax::exchange

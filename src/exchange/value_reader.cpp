@@ -76,13 +76,15 @@ void ValueReader::noteEmpty() {
 
 void ValueReader::noteInvalid() { sawInvalid_ = true; }
 
-std::vector<base::Message> ValueReader::warnings() const {
+std::vector<base::Message> ValueReader::warnings() const { return warningsOf(sawEmpty_, sawInvalid_, emptyFirst_); }
+
+std::vector<base::Message> ValueReader::warningsOf(bool sawEmpty, bool sawInvalid, bool emptyFirst) {
     std::vector<base::Message> out;
     const base::Message empty = base::makeMessage(base::MsgEmptyRecords, base::Heading::Warning);
     const base::Message invalid = base::makeMessage(base::MsgInvalidRecords, base::Heading::Warning);
-    if (sawEmpty_ && emptyFirst_) out.push_back(empty);
-    if (sawInvalid_) out.push_back(invalid);
-    if (sawEmpty_ && !emptyFirst_) out.push_back(empty);
+    if (sawEmpty && emptyFirst) out.push_back(empty);
+    if (sawInvalid) out.push_back(invalid);
+    if (sawEmpty && !emptyFirst) out.push_back(empty);
     return out;
 }
 

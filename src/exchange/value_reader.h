@@ -32,6 +32,12 @@ public:
     std::vector<base::Message> warnings() const;
     bool sawEmpty() const { return sawEmpty_; }
     bool sawInvalid() const { return sawInvalid_; }
+    // True when an empty value came before any invalid one.
+    bool emptyFirst() const { return emptyFirst_; }
+    // Forgets the values met so far (records read apart, merged afterwards).
+    void clearWarnings() { sawEmpty_ = sawInvalid_ = emptyFirst_ = false; }
+    // The warnings of warnings() for the given findings.
+    static std::vector<base::Message> warningsOf(bool sawEmpty, bool sawInvalid, bool emptyFirst);
 
 private:
     double readNumber(std::string_view text);

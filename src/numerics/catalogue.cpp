@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "base/format.h"
+#include "base/input_file.h"
 #include "base/strings.h"
 
 namespace ordinax::numerics {
@@ -62,11 +63,10 @@ Catalogue parseCatalogue(std::string_view text) {
 }
 
 CatalogueLoad loadCatalogue(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return {std::nullopt, base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, path)};
-    std::ostringstream content;
-    content << file.rdbuf();
-    return {parseCatalogue(content.str()), {}};
+    base::InputError error;
+    const std::optional<std::string> content = base::readTextInput(path, base::SmallTextLimits, error);
+    if (!content) return {std::nullopt, base::inputFailureMessage(path, error)};
+    return {parseCatalogue(*content), {}};
 }
 
 std::string stripMarkup(std::string_view markup) {

@@ -22,7 +22,7 @@ struct PngOptions {
     int width = 800;
     int height = 600;
     int dpi = 96;         // stored in the file and reported by the device
-    int compression = 1;  // zlib level 0..9: 1 costs a fraction of the default's time
+    int compression = -1;  // zlib level 0..9; -1: chosen for the picture (see encodePng)
 };
 
 struct SvgOptions {

@@ -33,6 +33,8 @@ double imageDpi(int dotsPerMeter) {
 }
 
 std::shared_ptr<const DecodedPicture> decodeRaster(const QByteArray& bytes) {
+    // The decoders' own ceiling, in megabytes: the pixels of the largest picture.
+    QImageReader::setAllocationLimit(static_cast<int>(kMaxPicturePixels * 4 / (1024 * 1024)));
     QBuffer buffer;
     buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly)) return nullptr;

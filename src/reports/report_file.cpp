@@ -6,6 +6,7 @@
 
 #include "base/strings.h"
 #include "base/strings_reports.h"
+#include "base/system_reason.h"
 #include "document/safe_file.h"
 #include "reports/report_export.h"
 
@@ -29,8 +30,10 @@ base::Message writeReportExport(const std::string& path, std::string_view report
     const std::string bytes = reportExportBytes(report, mode, diagram, rtfFrame);
     const std::span<const std::uint8_t> whole(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     const std::span<const std::uint8_t> pieces[] = {whole};
-    if (!document::replaceFile(path, pieces))
-        return base::makeMessage(base::MsgReportExportFailed, base::Heading::Error, path);
+    const document::WriteStatus written = document::replaceFile(path, pieces);
+    if (!written.ok())
+        return base::withReason(base::makeMessage(base::MsgReportExportFailed, base::Heading::Error, path),
+                                base::systemReason(written.error, base::FileAccess::Write));
     return {};
 }
 

@@ -5,6 +5,9 @@
 #include <sstream>
 
 #include "base/strings.h"
+#include "base/input_file.h"
+#include "base/strings_files.h"
+#include "base/system_reason.h"
 
 namespace ordinax::reports {
 
@@ -30,15 +33,15 @@ std::string normalizeTemplate(std::string_view raw) {
 TemplateLoad loadTemplate(const std::filesystem::path& programFolder, int kind, int language) {
     const std::filesystem::path path = programFolder / templateFileName(kind, language);
     TemplateLoad load;
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    if (file) bytes << file.rdbuf();
-    const std::string raw = file ? bytes.str() : std::string();
-    if (!file || raw.size() <= 9) {
-        load.message = base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, path.string());
+    base::InputError error;
+    const std::optional<std::string> raw = base::readTextInput(path.string(), base::SmallTextLimits, error);
+    if (!raw || raw->size() <= 9) {
+        // A file too short to be a template has no system reason to add.
+        load.message = base::withReason(base::makeMessage(base::MsgFileOpenFailed, base::Heading::Error, path.string()),
+                                        raw ? std::string() : error.reason());
         return load;
     }
-    load.text = normalizeTemplate(raw);
+    load.text = normalizeTemplate(*raw);
     return load;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "richtext/markup_codes.h"
+#include "base/input_file.h"
 
 namespace ordinax::richtext {
 
@@ -290,12 +291,11 @@ bool isUsableRtfTemplate(std::string_view frame) {
 }
 
 std::string readRtfTemplate(const std::filesystem::path& programFolder) {
-    std::ifstream in(programFolder / std::string(RtfTemplateFileName), std::ios::binary);
-    if (!in) return std::string(BuiltInRtfTemplate);
-    std::ostringstream content;
-    content << in.rdbuf();
-    std::string frame = content.str();
-    return isUsableRtfTemplate(frame) ? frame : std::string(BuiltInRtfTemplate);
+    base::InputError error;
+    std::optional<std::string> frame =
+        base::readTextInput((programFolder / std::string(RtfTemplateFileName)).string(), base::SmallTextLimits, error);
+    if (!frame || !isUsableRtfTemplate(*frame)) return std::string(BuiltInRtfTemplate);
+    return std::move(*frame);
 }
 
 int baseHalfPoints(const base::LogFont& font, int pixelsPerInch) {

@@ -15,6 +15,7 @@
 #include <charconv>
 #include <chrono>
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -118,6 +119,8 @@ std::filesystem::path programFolder(const std::filesystem::path& executableFolde
 }
 
 int runApplication(int argc, char** argv) {
+    // A save past the size limit of files fails with its message instead of killing the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     const auto enteredMain = std::chrono::steady_clock::now();
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Vantoris"));

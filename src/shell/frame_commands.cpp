@@ -220,6 +220,7 @@ bool CMainFrame::openFile(const QString& path) {
         afterDocumentChange();
         return false;
     }
+    for (const base::Message& warning : document_.openWarnings()) prompts_->show(warning);
     view_->clearSelection();
     view_->resetScroll();
     view_->setShownCurve(-1);

@@ -42,6 +42,7 @@ void COrdinaxDoc::afterLoad() {
 base::Message COrdinaxDoc::openDiagram(const std::string& path) {
     const document::ReadResult read = document::openDiagramFile(path, defaults_, diagram_);
     if (!read.ok) return read.message;
+    openWarnings_ = read.warnings;
     afterLoad();
     reference_ = diagram_;
     forcedModified_ = false;

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/message.h"
 #include "document/change_history.h"
@@ -34,6 +35,8 @@ public:
 
     // Replaces the diagram by the file's; on failure nothing changes and the message is returned.
     base::Message openDiagram(const std::string& path);
+    // The warnings of the last successful open (points left out of an older file).
+    const std::vector<base::Message>& openWarnings() const { return openWarnings_; }
 
     // Loads a recovery copy as the modified state of the diagram saved at
     // `original` ("" for a never-saved one); the history is cleared.
@@ -67,6 +70,7 @@ private:
     document::Diagram reference_;
     bool forcedModified_ = false;  // restored from a recovery copy: modified whatever the comparison says
     std::string path_;
+    std::vector<base::Message> openWarnings_;
     int selectedCurve_ = -1;
     std::unique_ptr<document::ChangeHistory> history_;
 };

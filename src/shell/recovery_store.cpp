@@ -12,6 +12,7 @@
 #include "base/format.h"
 #include "base/strings.h"
 #include "document/orx_file.h"
+#include "document/safe_file.h"
 
 namespace ordinax::shell {
 
@@ -58,9 +59,9 @@ base::Message RecoveryStore::write(const document::Diagram& diagram, const std::
     document::Diagram copy = diagram;
     const document::SaveResult saved = document::saveDiagram(copy, target.string(), now);
     if (!saved.ok) return saved.message;
-    std::ofstream note(originNote(target), std::ios::binary | std::ios::trunc);
-    note << original << '\n';
-    if (!note) return base::makeMessage(base::MsgFileWriteFailed, base::Heading::Error, originNote(target).string());
+    const std::string notePath = originNote(target).string();
+    const document::WriteStatus written = document::replaceFile(notePath, original + '\n');
+    if (!written.ok()) return document::writeFailureMessage(notePath, written.error);
     return {};
 }
 

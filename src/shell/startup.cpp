@@ -6,6 +6,7 @@
 #include "base/strings.h"
 #include "base/strings_shell.h"
 #include "document/change_history.h"
+#include "document/safe_file.h"
 #include "settings/folders.h"
 #include "settings/macro_attributes.h"
 
@@ -54,6 +55,10 @@ StartupResult startApplication(settings::SettingsStore& store, const StartupEnvi
 
     // Undo folders of runs that ended without cleaning up.
     if (!environment.tempFolder.empty()) document::ChangeHistory::removeStaleFolders(environment.tempFolder.string());
+    // Temporary files of saves that a killed run left beside its files.
+    std::vector<std::string> saveFolders(state.preferences.folders.begin(), state.preferences.folders.end());
+    for (const std::string& file : recentFiles(state.preferences)) saveFolders.push_back(document::folderOfPath(file));
+    document::removeStaleTemporaries(saveFolders);
 
     if (state.preferences.keepMacro == 0) settings::writeMacroAttributes(store, settings::MacroAttributes{});
 

@@ -8,6 +8,9 @@
 #include <sstream>
 
 #include "base/strings.h"
+#include "base/input_file.h"
+#include "document/orx_file.h"
+#include "document/safe_file.h"
 
 namespace ordinax::units {
 
@@ -25,13 +28,14 @@ bool headerMatches(std::string_view bytes) {
     return field.substr(0, end) == RecentUnitsMagic;
 }
 
+// The file holds a header and at most MaxRecentUnits records: what is
+// larger is not read beyond that (it is no list of ours).
 std::string fileBytes(const std::string& path, bool& opened) {
-    std::ifstream in(path, std::ios::binary);
-    opened = static_cast<bool>(in);
-    if (!opened) return {};
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    const std::size_t most = RecentUnitsHeaderSize + static_cast<std::size_t>(MaxRecentUnits) * RecordSize + 4096;
+    base::InputError error;
+    std::optional<std::string> bytes = base::readTextInput(path, base::TextLimits{most, most}, error);
+    opened = bytes.has_value();
+    return bytes ? std::move(*bytes) : std::string();
 }
 
 bool sameBytes(const UnitDef& a, const UnitDef& b) { return std::memcmp(&a, &b, RecordSize) == 0; }
@@ -83,9 +87,8 @@ std::vector<UnitDef> readRecentUnits(const std::string& path) {
 base::Message addRecentUnit(const std::string& path, const UnitDef& unit) {
     if (unit.factorCount < 1) return {};
     const std::string bytes = recentUnitsBytes(withRecentUnit(readRecentUnits(path), unit));
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) return base::makeMessage(base::MsgFileWriteFailed, base::Heading::Error, path);
+    const document::WriteStatus written = document::replaceFile(path, bytes);
+    if (!written.ok()) return document::writeFailureMessage(path, written.error);
     return {};
 }
 

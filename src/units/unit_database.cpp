@@ -7,8 +7,10 @@
 #include <sstream>
 
 #include "base/format.h"
+#include "base/input_file.h"
 #include "base/strings_units.h"
 #include "base/strings.h"
+#include "base/system_reason.h"
 #include "units/unit_algebra.h"
 
 namespace ordinax::units {
@@ -166,11 +168,12 @@ UnitDatabase parseUnitDatabase(std::string_view text) {
 }
 
 UnitDatabaseLoad loadUnitDatabase(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {std::nullopt, base::makeMessage(base::MsgUnitDatabaseMissing, base::Heading::Error)};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return {parseUnitDatabase(text.str()), {}};
+    base::InputError error;
+    const std::optional<std::string> text = base::readTextInput(path, base::SmallTextLimits, error);
+    if (!text)
+        return {std::nullopt, base::withReason(base::makeMessage(base::MsgUnitDatabaseMissing, base::Heading::Error),
+                                               error.reason())};
+    return {parseUnitDatabase(*text), {}};
 }
 
 std::string_view systemName(const UnitDatabase& database, const GenericUnit& unit) {

@@ -197,7 +197,8 @@ TEST_F(ExchangeCommands, RefusedImportsExitOneWithTheirMessage) {
     };
     writeFile(file("other.pca"), "ORDINAX_4A\n0\n");
     const std::vector<Case> cases = {
-        {{"import", "absent.txt", "-o", "x.orx"}, "ERREUR\n\nImpossible d'ouvrir le fichier absent.txt !\n"},
+        {{"import", "absent.txt", "-o", "x.orx"},
+         "ERREUR\n\nImpossible d'ouvrir le fichier absent.txt !\n\nLe fichier n'existe pas.\n"},
         // The CSV has 7 lines: a 50-line header ends inside the file.
         {{"import", example("spreadsheet_semicolon.csv"), "--header-lines", "50", "-o", "x.orx"},
          "ERREUR\n\nL'en-tête du fichier est plus longue que prévu !\n"},
@@ -315,7 +316,7 @@ TEST_F(ExchangeCommands, RefusedTables) {
     }
     const RunResult absent = run({"paste", "absent.txt", "-o", "x.orx"});
     EXPECT_EQ(absent.status, 1);
-    EXPECT_EQ(absent.err, "ERREUR\n\nImpossible d'ouvrir le fichier absent.txt !\n");
+    EXPECT_EQ(absent.err, "ERREUR\n\nImpossible d'ouvrir le fichier absent.txt !\n\nLe fichier n'existe pas.\n");
 }
 
 // ---------------------------------------------------------------------------
@@ -416,7 +417,7 @@ TEST_F(ExchangeCommands, ProcedureReadRefusals) {
     EXPECT_EQ(r.err, "ERREUR\n\nLe format de ce fichier n'est pas compatible avec Ordinax !\n");
     r = run({"procedure", "--read", "absent.pca"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "ERREUR\n\nImpossible d'ouvrir le fichier absent.pca !\n");
+    EXPECT_EQ(r.err, "ERREUR\n\nImpossible d'ouvrir le fichier absent.pca !\n\nLe fichier n'existe pas.\n");
     // Options only make sense when writing.
     writeFile(file("p.pca"), "ORDINAX_6A\n0\n");
     EXPECT_EQ(run({"procedure", "--read", "p.pca", "--sampling", "2"}).status, 2);

@@ -341,7 +341,8 @@ TEST(FitCatalogue, FoundBesideTheProgramOrInShare) {
 
     EXPECT_EQ(rank(), 1);
     const std::string missing = (bin / "ORX_LISS.MSK").string();
-    EXPECT_EQ(readFile(folder.file("err.txt")), "ERREUR\n\nImpossible d'ouvrir le fichier " + missing + " !\n");
+    EXPECT_EQ(readFile(folder.file("err.txt")),
+              "ERREUR\n\nImpossible d'ouvrir le fichier " + missing + " !\n\nLe fichier n'existe pas.\n");
 
     fs::create_directories(folder.path() / "share" / "ordinax");
     fs::copy_file(shipped, folder.path() / "share" / "ordinax" / "ORX_LISS.MSK");

@@ -144,7 +144,7 @@ TEST(ProcedureFile, SaveFailureGivesTheMessage) {
     base::Message error;
     EXPECT_FALSE(saveProcedure(path, ConversionProcedure{}, error));
     EXPECT_EQ(error.heading, base::Heading::Error);
-    EXPECT_EQ(error.text, "Impossible d'enregistrer le fichier " + path + " !");
+    EXPECT_EQ(error.text, "Impossible d'enregistrer le fichier " + path + " !\n\nLe dossier n'existe pas.");
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ TEST(CurveExport, WritesAndReportsFailures) {
 
     const std::string bad = folder.file("none/c.csv");
     EXPECT_FALSE(exportCurve(bad, sample(), ExportOptions{}, error));
-    EXPECT_EQ(error.text, "Impossible d'enregistrer le fichier " + bad + " !");
+    EXPECT_EQ(error.text, "Impossible d'enregistrer le fichier " + bad + " !\n\nLe dossier n'existe pas.");
     EXPECT_EQ(exportExtension(ExportFormat::Csv), "csv");
     EXPECT_EQ(exportExtension(ExportFormat::Dos), "txt");
 }

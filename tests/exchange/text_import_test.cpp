@@ -309,7 +309,7 @@ TEST(TextImportFile, MissingFile) {
     d.curves.resize(2);
     const ImportResult r = extractData("/nonexistent/data.csv", ConversionProcedure{}, ImportMode::Diagram, 0, d);
     EXPECT_FALSE(r.completed);
-    EXPECT_EQ(r.error.text, "Impossible d'ouvrir le fichier /nonexistent/data.csv !");
+    EXPECT_EQ(r.error.text, "Impossible d'ouvrir le fichier /nonexistent/data.csv !\n\nLe fichier n'existe pas.");
     EXPECT_EQ(d.curveCount(), 2);  // nothing else happens
 }
 

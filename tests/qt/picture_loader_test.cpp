@@ -471,5 +471,112 @@ TEST(PictureMutations, CorruptedVariantsNeverCrash) {
     qInstallMessageHandler(previous);
 }
 
+// --- Declared sizes and the converter's memory ---------------------------------------
+
+// smallEmf() with an EMR_STRETCHDIBITS record (type 81) before its end: the
+// fixed fields (80 bytes: bounds, destination and source, then the offsets
+// and sizes of the bitmap header and pixels at 48..64, usage, raster
+// operation, destination size), a BITMAPINFOHEADER of `width` x `height` at
+// 24 bits per pixel, and `bits` bytes of pixels.
+QByteArray emfWithBitmap(std::int32_t width, std::int32_t height, std::uint32_t bits, std::uint32_t declaredBits) {
+    Bytes record;
+    const std::uint32_t size = 80 + 40 + bits;
+    record.u32(81).u32(size).i32(0).i32(0).i32(9).i32(9);
+    record.i32(0).i32(0).i32(0).i32(0).i32(width).i32(height);
+    record.u32(80).u32(40).u32(120).u32(declaredBits).u32(0).u32(0x00CC0020).i32(10).i32(10);
+    record.u32(40).i32(width).i32(height).u16(1).u16(24).u32(0).u32(bits).u32(0).u32(0).u32(0).u32(0);
+    record.raw(QByteArray(static_cast<qsizetype>(bits), '\x40'));
+    QByteArray emf = smallEmf();
+    emf.insert(emf.size() - 20, record.data());
+    putU32(emf, 48, static_cast<std::uint32_t>(emf.size()));
+    return emf;
+}
+
+TEST(MetafileBitmaps, DeclaredSizesMustFitTheLimitAndTheRecord) {
+    const struct {
+        const char* what;
+        QByteArray emf;
+        bool valid;
+    } cases[] = {
+        {"2 x 2 pixels, rows of 8 bytes", emfWithBitmap(2, 2, 16, 16), true},
+        {"bottom-up rows (negative height)", emfWithBitmap(2, -2, 16, 16), true},
+        {"100000 x 100000 pixels", emfWithBitmap(100000, 100000, 16, 16), false},
+        {"30000 x 3000 pixels, past the limit", emfWithBitmap(30000, 3000, 16, 16), false},
+        {"rows missing from the pixels", emfWithBitmap(2, 2, 8, 8), false},
+        {"pixels said to reach past the record", emfWithBitmap(2, 2, 16, 4096), false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(emfStructureValid(c.emf), c.valid) << c.what;
+}
+
+TEST(MetafileBitmaps, ForgedLargestRecordIsRefusedAndAShortOneMended) {
+    // The largest record of the header sizes the converter's record buffer:
+    // 0x66666666 words asked it for 3.4 GB.
+    QByteArray forged = smallWmf();
+    putU32(forged, 22 + 12, 0x66666666);
+    EXPECT_FALSE(wmfStructureValid(forged));
+    EXPECT_FALSE(wmfToSvg(forged));
+    EXPECT_EQ(decodePicture(forged), nullptr);
+
+    QByteArray understated = smallWmf();
+    putU32(understated, 22 + 12, 3);
+    const QByteArray mended = wmfWithTrueHeader(understated);
+    ASSERT_FALSE(mended.isEmpty());
+    EXPECT_EQ(mended, smallWmf());  // the builder writes the true counts
+    EXPECT_NE(decodePicture(understated), nullptr);
+}
+
+TEST(MetafileBitmaps, WmfBitmapPastTheLimitIsRefused) {
+    // A STRETCHDIB (0x0F43) record: raster operation, usage, source and
+    // destination rectangles (28 bytes with the record head), then the bitmap.
+    auto withStretchDib = [](std::int32_t width, std::int32_t height) {
+        Bytes dib;
+        dib.u32(40).i32(width).i32(height).u16(1).u16(24).u32(0).u32(16).u32(0).u32(0).u32(0).u32(0);
+        dib.raw(QByteArray(16, '\x20'));
+        Bytes record;
+        const auto words = static_cast<std::uint32_t>((28 + dib.size()) / 2);
+        record.u32(words).u16(0x0F43).u32(0x00CC0020).u16(0);
+        record.u16(2).u16(2).u16(0).u16(0).u16(10).u16(10).u16(0).u16(0);
+        record.raw(dib.data());
+        QByteArray wmf = smallWmf();
+        wmf.insert(wmf.size() - 6, record.data());
+        putU32(wmf, 22 + 6, static_cast<std::uint32_t>((wmf.size() - 22) / 2));
+        putU32(wmf, 22 + 12, words);
+        return wmf;
+    };
+    EXPECT_TRUE(wmfStructureValid(withStretchDib(2, 2)));
+    EXPECT_FALSE(wmfStructureValid(withStretchDib(100000, 100000)));
+}
+
+TEST(MetafileBudget, BlocksPastTheLimitsAreRefusedAndTheCountFollows) {
+    MetafileBudget budget;
+    EXPECT_EQ(MetafileBudget::allocate(&budget, kMaxWmfAllocation + 1), nullptr);
+    EXPECT_EQ(budget.refused(), 1u);
+    EXPECT_EQ(budget.inUse(), 0u);
+
+    auto* block = static_cast<char*>(MetafileBudget::allocate(&budget, 1000));
+    ASSERT_NE(block, nullptr);
+    std::memset(block, 'a', 1000);
+    block = static_cast<char*>(MetafileBudget::reallocate(&budget, block, 5000));
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(block[999], 'a');
+    EXPECT_EQ(budget.inUse(), 5000u);
+    // A growth refused leaves the block as it was, as realloc does.
+    EXPECT_EQ(MetafileBudget::reallocate(&budget, block, kMaxWmfAllocation + 1), nullptr);
+    EXPECT_EQ(budget.inUse(), 5000u);
+    EXPECT_EQ(block[0], 'a');
+    MetafileBudget::release(&budget, block);
+    EXPECT_EQ(budget.inUse(), 0u);
+
+    // The sum of the blocks held is capped too (untouched blocks cost no memory).
+    void* first = MetafileBudget::allocate(&budget, kMaxWmfAllocation);
+    void* second = MetafileBudget::allocate(&budget, kMaxWmfAllocation);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(MetafileBudget::allocate(&budget, 1), nullptr);
+    MetafileBudget::release(&budget, first);
+    MetafileBudget::release(&budget, second);
+    EXPECT_EQ(budget.inUse(), 0u);
+}
+
 }  // namespace
 }  // namespace ordinax::qt

@@ -225,7 +225,8 @@ TEST_F(TemplateFiles, MissingOrShortTemplateFails) {
     EXPECT_FALSE(build.ok);
     EXPECT_EQ(build.text, "");
     EXPECT_EQ(build.message.heading, base::Heading::Error);
-    EXPECT_EQ(build.message.text, "Impossible d'ouvrir le fichier " + (folder / "MSKF_REG.TXT").string() + " !");
+    EXPECT_EQ(build.message.text,
+              "Impossible d'ouvrir le fichier " + (folder / "MSKF_REG.TXT").string() + " !\n\nLe fichier n'existe pas.");
 
     write("MSKF_REG.TXT", "123456789");  // 9 bytes: too short
     EXPECT_FALSE(buildReport(folder, inputs).ok);

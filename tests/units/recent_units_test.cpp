@@ -90,7 +90,8 @@ TEST_F(RecentUnits, ForeignOrShortFilesReadAsEmpty) {
 
 TEST_F(RecentUnits, UnwritableFileGivesTheMessage) {
     const base::Message m = addRecentUnit(folder_.string(), numbered(1));  // a folder cannot be written as a file
-    EXPECT_EQ(m.formatted(), "ERREUR\n\nImpossible d'enregistrer le fichier " + folder_.string() + " !");
+    EXPECT_EQ(m.formatted(),
+              "ERREUR\n\nImpossible d'enregistrer le fichier " + folder_.string() + " !\n\nCe nom d\xC3\xA9signe un dossier.");
 }
 
 }  // namespace

@@ -101,7 +101,8 @@ TEST(UnitDatabaseText, TruncatedAndEmptyTexts) {
 TEST(UnitDatabaseFile, MissingFileGivesTheMessage) {
     const UnitDatabaseLoad load = loadUnitDatabase("/nonexistent/UNIT.SRC");
     EXPECT_FALSE(load.database);
-    EXPECT_EQ(load.message.formatted(), "ERREUR\n\nImpossible de charger la base de donn\xC3\xA9" "es des unit\xC3\xA9s !");
+    EXPECT_EQ(load.message.formatted(),
+              "ERREUR\n\nImpossible de charger la base de donn\xC3\xA9" "es des unit\xC3\xA9s !\n\nLe fichier n'existe pas.");
 }
 
 // ---- the shipped database

@@ -170,7 +170,8 @@ TEST_F(CurveStyleTest, ExportFailureIsReported) {
     whenDialogOpens<CurveExportDialog>([](CurveExportDialog* d) { click(d, "okButton"); });
     f.runCommand(CommandId::CurveExport);
     ASSERT_EQ(prompts->shown.size(), 1u);
-    EXPECT_EQ(prompts->shown[0].text, "Impossible d'enregistrer le fichier /sans/dossier/x.csv !");
+    // The reason of the failure follows the message.
+    EXPECT_EQ(prompts->shown[0].text, "Impossible d'enregistrer le fichier /sans/dossier/x.csv !\n\nLe dossier n'existe pas.");
     EXPECT_TRUE(CurveExportDialog::lastExport().empty());
     CurveExportDialog::setFileChooser({});
 }

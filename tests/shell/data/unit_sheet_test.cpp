@@ -159,7 +159,8 @@ TEST_F(UnitSheetTest, RefusedWithoutCurveOrDatabase) {
     preferences.install = scratch.path().string();
     EXPECT_FALSE(runUnitSheet(frame(), 0, 1));
     ASSERT_EQ(prompts->shown.size(), 2u);
-    EXPECT_EQ(prompts->shown[1].text, "Impossible de charger la base de données des unités !");
+    // The reason of the failure follows the message.
+    EXPECT_EQ(prompts->shown[1].text, "Impossible de charger la base de données des unités !\n\nLe fichier n'existe pas.");
 }
 
 }  // namespace

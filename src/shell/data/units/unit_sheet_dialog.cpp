@@ -312,8 +312,8 @@ bool UnitSheetDialog::useRecent(int row) {
 
 void UnitSheetDialog::clearRecent() {
     if (!prompts().askYesNo(base::makeMessage(base::MsgRecentUnitsClear, base::Heading::Warning))) return;
-    if (!exchange::writeFileAtomically(recentPath_, units::recentUnitsBytes({})))
-        prompts().show(base::makeMessage(base::MsgFileWriteFailed, base::Heading::Error, recentPath_));
+    base::Message error;
+    if (!exchange::writeFileAtomically(recentPath_, units::recentUnitsBytes({}), error)) prompts().show(error);
     loadRecent();
 }
 
