@@ -13,7 +13,7 @@
 #include <QTableView>
 #include <QTest>
 
-#include "../curves/curve_test_support.h"
+#include "grid_test_support.h"
 #include "shell/common/number_field.h"
 #include "shell/grid/grid_dialog.h"
 #include "shell/grid/grid_hooks.h"
@@ -31,31 +31,11 @@ using test::child;
 using test::click;
 using test::whenDialogOpens;
 
-// A grid on curve 0 of a working copy, as the command opens it.
-class GridTest : public test::DialogFrameTest {
+class GridTest : public test::GridFixture {
 protected:
-    void open(std::vector<Point> points) {
-        grid_.reset();
-        edit_.reset();
-        CMainFrame& f = demoFrame();
-        f.document().diagram().curves[0] = test::curveOf("Essai", std::move(points));
-        edit_ = std::make_unique<DiagramEdit>(f.document(), &f.view());
-        grid_ = std::make_unique<GridDialog>(*prompts, edit_->working(), 0, &f.view(), &f);
-        // What opening asked (saving the previous diagram) is not the grid's.
-        prompts->asked.clear();
-        prompts->shown.clear();
-    }
-    GridDialog& grid() { return *grid_; }
-    std::vector<Point> points() {
-        const auto v = grid_->grid().curve.points.view();
-        return {v.begin(), v.end()};
-    }
     QAbstractItemModel* model() { return grid_->table()->model(); }
     static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
     static void setClipboard(const QString& text) { QGuiApplication::clipboard()->setText(text); }
-
-    std::unique_ptr<DiagramEdit> edit_;
-    std::unique_ptr<GridDialog> grid_;
 };
 
 TEST_F(GridTest, ShowsTheCurveAsNumberedRowsWithNames) {

@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QTableView>
 
-#include "../curves/curve_test_support.h"
+#include "grid_test_support.h"
 #include "shell/common/diagram_edit.h"
 #include "shell/common/number_field.h"
 #include "shell/curves/markup_label.h"
@@ -28,26 +28,7 @@ using test::child;
 using test::click;
 using test::whenDialogOpens;
 
-class GridToolTest : public test::DialogFrameTest {
-protected:
-    void open(std::vector<Point> points) {
-        grid_.reset();
-        edit_.reset();
-        CMainFrame& f = demoFrame();
-        f.document().diagram().curves[0] = test::curveOf("Essai", std::move(points));
-        edit_ = std::make_unique<DiagramEdit>(f.document(), &f.view());
-        grid_ = std::make_unique<GridDialog>(*prompts, edit_->working(), 0, &f.view(), &f);
-        // What opening asked (saving the previous diagram) is not the grid's.
-        prompts->asked.clear();
-        prompts->shown.clear();
-    }
-    GridDialog& grid() { return *grid_; }
-    std::vector<Point> points() {
-        const auto v = grid_->grid().curve.points.view();
-        return {v.begin(), v.end()};
-    }
-    std::unique_ptr<DiagramEdit> edit_;
-    std::unique_ptr<GridDialog> grid_;
+class GridToolTest : public test::GridFixture {
 };
 
 TEST_F(GridToolTest, ToolsRefuseSelectionsTheyCannotUse) {
