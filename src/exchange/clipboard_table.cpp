@@ -2,6 +2,7 @@
 // values into the curves, dates made relative, the Y-axis label.
 #include "exchange/clipboard_table.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -104,11 +105,16 @@ std::optional<std::string> readTableText(int fd, const std::string& name, base::
     }
     std::string text;
     TableShape shape;
-    constexpr std::size_t Chunk = std::size_t{1} << 20;
+    // A regular file is read in one piece of its size (and one byte to see its end), up to 1 MiB at a time.
+    constexpr std::size_t MaxChunk = std::size_t{1} << 20;
+    struct stat st {};
+    const bool sized = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0;
+    const std::size_t chunk =
+        sized ? std::clamp<std::size_t>(static_cast<std::size_t>(st.st_size) + 1, 4096, MaxChunk) : MaxChunk;
     for (;;) {
         const std::size_t at = text.size();
-        text.resize(at + Chunk);
-        const ssize_t n = ::read(fd, text.data() + at, Chunk);
+        text.resize(at + chunk);
+        const ssize_t n = ::read(fd, text.data() + at, chunk);
         if (n < 0 && errno == EINTR) {
             text.resize(at);
             continue;

@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -10,13 +11,21 @@ namespace ordinax::exchange {
 
 namespace {
 constexpr std::size_t ChunkSize = std::size_t{1} << 20;
+constexpr std::size_t SmallChunk = 4096;
+
+// A file of known size smaller than a chunk is read into a buffer of its
+// size (one byte more to see its end): short files cost no 1 MiB buffer.
+std::size_t firstBufferSize(std::size_t sizeHint) {
+    if (sizeHint == 0 || sizeHint >= ChunkSize) return ChunkSize;
+    return std::max(SmallChunk, sizeHint + 1);
 }
+}  // namespace
 
 LineSource::LineSource(std::string_view text) : text_(text), total_(text.size()) {}
 
 LineSource::LineSource(int fd, std::size_t sizeHint, std::size_t maxLineLength)
     : fd_(fd), total_(sizeHint), maxLineLength_(maxLineLength) {
-    buffer_.resize(ChunkSize);
+    buffer_.resize(firstBufferSize(sizeHint));
 }
 
 LineSource::~LineSource() {
