@@ -13,6 +13,8 @@
 #include <cstring>
 #include <span>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace ordinax::document {
@@ -57,6 +59,66 @@ public:
         if (need(size)) pos_ += size;
     }
 
+    // Large blocks of a file (the points) may be read after the records:
+    // once allowed, blockLater() notes where a block goes and moves past it,
+    // and readBlocks() reads the noted blocks, split between two threads
+    // when they are large (fresh memory is filled faster from two cores).
+    // Until readBlocks() succeeds their destinations hold nothing meaningful.
+    void allowLaterBlocks() { laterAllowed_ = fd_ >= 0; }
+
+    void blockLater(void* out, std::size_t size) {
+        if (!laterAllowed_ || size < WindowSize) {
+            raw(out, size);
+            return;
+        }
+        if (!need(size)) return;
+        later_.push_back({static_cast<std::uint8_t*>(out), pos_, size});
+        pos_ += size;
+    }
+
+    // Reads the blocks noted by blockLater(); false (and the cursor failed)
+    // when one of them cannot be read whole (the file shrank meanwhile).
+    bool readBlocks() {
+        std::vector<Block> blocks = std::move(later_);
+        later_.clear();
+        if (!ok_) return false;
+        std::uint64_t total = 0;
+        for (const Block& b : blocks) total += b.size;
+        bool read = true;
+        if (total < TwoThreadBytes) {
+            read = readEach(blocks);
+        } else {
+            // The first half of the bytes on this thread, the second half beside it.
+            std::vector<Block> first, second;
+            const std::uint64_t half = total / 2;
+            std::uint64_t before = 0;
+            for (const Block& b : blocks) {
+                if (before >= half) {
+                    second.push_back(b);
+                } else if (before + b.size <= half) {
+                    first.push_back(b);
+                } else {
+                    const std::size_t cut = static_cast<std::size_t>(half - before);
+                    first.push_back({b.out, b.offset, cut});
+                    second.push_back({b.out + cut, b.offset + cut, b.size - cut});
+                }
+                before += b.size;
+            }
+            bool secondRead = true;
+            try {
+                std::jthread helper([this, &second, &secondRead] { secondRead = readEach(second); });
+                read = readEach(first);
+            } catch (const std::system_error&) {
+                // No second thread to be had: one reads both halves.
+                read = readEach(first);
+                secondRead = readEach(second);
+            }
+            read = read && secondRead;
+        }
+        if (!read) ok_ = false;
+        return read;
+    }
+
     std::int32_t i32() {
         std::int32_t v = 0;
         raw(&v, sizeof v);
@@ -86,6 +148,19 @@ public:
 
 private:
     static constexpr std::size_t WindowSize = 64 * 1024;
+    static constexpr std::uint64_t TwoThreadBytes = std::uint64_t{8} << 20;
+
+    struct Block {
+        std::uint8_t* out = nullptr;
+        std::uint64_t offset = 0;
+        std::size_t size = 0;
+    };
+
+    bool readEach(const std::vector<Block>& blocks) const {
+        for (const Block& b : blocks)
+            if (!readAt(b.out, b.size, b.offset)) return false;
+        return true;
+    }
 
     // Copies bytes from position pos_ on; the caller has checked they exist.
     bool copyOut(std::uint8_t* out, std::size_t size) {
@@ -114,7 +189,7 @@ private:
         return true;
     }
 
-    bool readAt(std::uint8_t* out, std::size_t size, std::uint64_t offset) {
+    bool readAt(std::uint8_t* out, std::size_t size, std::uint64_t offset) const {
         while (size > 0) {
             const ssize_t n = ::pread(fd_, out, size, static_cast<off_t>(offset));
             if (n < 0 && errno == EINTR) continue;
@@ -134,6 +209,8 @@ private:
     const std::uint8_t* window_ = nullptr;
     std::uint64_t windowStart_ = 0;
     std::size_t windowLength_ = 0;
+    bool laterAllowed_ = false;
+    std::vector<Block> later_;
 };
 
 }  // namespace ordinax::document

@@ -120,6 +120,7 @@ ReadResult openDiagramFile(const std::string& path, const DiagramDefaults& defau
         // from the disk into the curves without a copy of the whole file.
         resetDiagram(loaded, defaults);
         ByteCursor in(file.fd(), file.size());
+        in.allowLaterBlocks();
         r = readCurrentLayout(in, format, loaded);
     } else {
         // Older generations are small and read from memory.
@@ -152,6 +153,7 @@ ReadResult openDiagramCurve(const std::string& path, const DiagramDefaults& defa
     Diagram loaded;
     resetDiagram(loaded, defaults);
     ByteCursor in(file.fd(), file.size());
+    in.allowLaterBlocks();
     PointScope scope;
     scope.curve = curve;
     ReadResult r = readCurrentLayout(in, format, loaded, &scope);

@@ -158,7 +158,7 @@ bool readPoints(ByteCursor& in, Curve& c, std::int32_t count, PointScope* scope)
         }
     }
     const std::span<Point> points = c.points.assignUninitialised(kept);
-    if (kept) in.raw(points.data(), kept * PointBytes);
+    if (kept) in.blockLater(points.data(), kept * PointBytes);
     in.skip(bytes - kept * PointBytes);
     return in.ok();
 }
@@ -277,7 +277,7 @@ FileFormat detectFormat(std::span<const std::uint8_t> bytes) {
 ReadResult readCurrentLayout(ByteCursor& in, FileFormat format, Diagram& out, PointScope* scope) {
     try {
         in.skip(HeaderSize);
-        if (!readLayout(in, format == FileFormat::Asb02, out, scope)) return formatError();
+        if (!readLayout(in, format == FileFormat::Asb02, out, scope) || !in.readBlocks()) return formatError();
 
         mendGradient(out.backPaint);
         mendGradient(out.diagramPaint);

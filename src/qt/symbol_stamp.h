@@ -27,6 +27,10 @@ public:
                                                   const render::StampDrawing& draw);
 
     void paintAt(int x, int y) override;
+    // A stamp of one colour paints the union of its copies row by row, by
+    // shifting the rows of occupied pixels (a few word operations per pixel
+    // of the stamp and row) instead of copying the stamp at every pixel.
+    void paintOccupied(const render::OccupiedPixels& occupied) override;
 
 private:
     // Consecutive opaque pixels of one row, relative to the anchor; their
@@ -42,6 +46,7 @@ private:
 
     ImageSymbolStamp(QImage& target, const QRect& clip);
     void paintClipped(int x, int y);
+    bool oneColour() const;
 
     uchar* bits_ = nullptr;
     qsizetype bytesPerLine_ = 0;

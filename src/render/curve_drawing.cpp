@@ -4,7 +4,6 @@
 #include "render/curve_drawing.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <thread>
@@ -372,12 +371,7 @@ void drawCurveSymbols(CurveContext& context, const Curve& curve) {
         if (context.scratch->aheadReady) drawn.swap(context.scratch->aheadMarks);
         else markOccupied(context, curve, area, drawn, context.scratch->spareMarks);
         if (context.aborted) return;  // the pass is abandoned, the picture unfinished anyway
-        for (std::size_t w = 0; w < drawn.size(); ++w) {
-            for (std::uint64_t bits = drawn[w]; bits != 0; bits &= bits - 1) {
-                const std::size_t bit = w * 64 + static_cast<std::size_t>(std::countr_zero(bits));
-                stamp->paintAt(area.left + static_cast<int>(bit % width), area.top + static_cast<int>(bit / width));
-            }
-        }
+        stamp->paintOccupied({drawn, area});
         return;
     }
     symbolWalk(context, curve, &context, [&](int index, DevPoint at, const Point& p) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <numbers>
 
@@ -13,6 +14,17 @@ DevRect intersect(const DevRect& a, const DevRect& b) {
               std::min(a.bottom, b.bottom)};
     if (r.empty()) return {r.left, r.top, r.left, r.top};
     return r;
+}
+
+void SymbolStamp::paintOccupied(const OccupiedPixels& occupied) {
+    const auto width = static_cast<std::size_t>(std::max(occupied.area.width(), 0));
+    if (width == 0) return;
+    for (std::size_t w = 0; w < occupied.bits.size(); ++w) {
+        for (std::uint64_t bits = occupied.bits[w]; bits != 0; bits &= bits - 1) {
+            const std::size_t bit = w * 64 + static_cast<std::size_t>(std::countr_zero(bits));
+            paintAt(occupied.area.left + static_cast<int>(bit % width), occupied.area.top + static_cast<int>(bit / width));
+        }
+    }
 }
 
 std::vector<DevPoint> ellipsePoints(const DevRect& box, double a0, double a1) {

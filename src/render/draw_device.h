@@ -105,11 +105,21 @@ class DrawDevice;
 // A symbol drawn once off-screen by a raster device and then repeated at
 // many points: painting it at a point gives exactly the pixels that drawing
 // the symbol there would give, within the clip in force when it was made.
+// The pixels where a symbol stands, one bit each, row by row over `area`:
+// pixel (x, y) is bit (y - area.top) * area.width() + (x - area.left).
+struct OccupiedPixels {
+    std::span<const std::uint64_t> bits;
+    DevRect area;
+};
+
 class SymbolStamp {
 public:
     virtual ~SymbolStamp() = default;
     // Paints the stamp with its anchor on the device point (x, y).
     virtual void paintAt(int x, int y) = 0;
+    // Paints the stamp on every occupied pixel, row by row. A stamp of one
+    // colour may paint the union of its copies at once: the same pixels.
+    virtual void paintOccupied(const OccupiedPixels& occupied);
 };
 
 // Draws one symbol through `device` with its centre on `anchor`.

@@ -80,10 +80,59 @@ private:
     bool fired_ = false;
 };
 
-bool startupProbeRequested() {
-    const char* value = std::getenv("ORDINAX_STARTUP_PROBE");
+// Opens a diagram the way "Ouvrir..." does once the empty window has been
+// drawn, then reports the time from the command to the frame that shows the
+// diagram, and ends the event loop. Installed only when that time is measured.
+class OpenProbe : public QObject {
+public:
+    OpenProbe(CMainFrame& frame, QString path) : frame_(frame), path_(std::move(path)) {}
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Paint) return false;
+        if (state_ == State::WaitingForEmptyFrame) {
+            state_ = State::Opening;
+            QTimer::singleShot(0, this, [this] { open(); });
+        } else if (state_ == State::WaitingForDiagram) {
+            state_ = State::Done;
+            QTimer::singleShot(0, this, [this] { report(); });
+        }
+        return false;
+    }
+
+private:
+    enum class State { WaitingForEmptyFrame, Opening, WaitingForDiagram, Done };
+
+    void open() {
+        started_ = std::chrono::steady_clock::now();
+        if (!frame_.openFile(path_)) {
+            std::fprintf(stderr, "open probe: the diagram did not open\n");
+            QCoreApplication::exit(1);
+            return;
+        }
+        state_ = State::WaitingForDiagram;
+        frame_.view().viewport()->update();
+    }
+
+    void report() const {
+        const double elapsed =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started_).count();
+        std::fprintf(stderr, "diagram drawn after %.0f ms\n", elapsed);
+        std::fflush(stderr);
+        QCoreApplication::exit(0);
+    }
+
+    CMainFrame& frame_;
+    QString path_;
+    State state_ = State::WaitingForEmptyFrame;
+    std::chrono::steady_clock::time_point started_;
+};
+
+bool probeRequested(const char* variable) {
+    const char* value = std::getenv(variable);
     return value != nullptr && value[0] != '\0' && std::string_view(value) != "0";
 }
+
+bool startupProbeRequested() { return probeRequested("ORDINAX_STARTUP_PROBE"); }
 
 }  // namespace
 
@@ -176,13 +225,17 @@ int runApplication(int argc, char** argv) {
 
     bool opened = false;
     const QStringList files = parser.positionalArguments();
-    if (!files.isEmpty()) opened = frame.openFile(files.first());
-    // Watching starts after the open, so that the frame measured is the one with the diagram.
-    std::unique_ptr<FirstPaintProbe> probe;
-    if (startupProbeRequested()) {
-        probe = std::make_unique<FirstPaintProbe>(enteredMain);
-        frame.view().viewport()->installEventFilter(probe.get());
+    std::unique_ptr<QObject> probe;
+    if (probeRequested("ORDINAX_OPEN_PROBE") && !files.isEmpty()) {
+        // The file is opened later, from the event loop, as the menu would.
+        probe = std::make_unique<OpenProbe>(frame, files.first());
+        opened = true;
+    } else {
+        if (!files.isEmpty()) opened = frame.openFile(files.first());
+        // Watching starts after the open, so that the frame measured is the one with the diagram.
+        if (startupProbeRequested()) probe = std::make_unique<FirstPaintProbe>(enteredMain);
     }
+    if (probe) frame.view().viewport()->installEventFilter(probe.get());
     const bool restored = frame.offerRecovery();
     if (!opened && !restored && !parser.isSet(noWelcome))
         QTimer::singleShot(0, &frame, [&frame] { frame.showWelcome(); });

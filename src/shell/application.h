@@ -3,7 +3,11 @@
 // opens the file named on the command line and shows the main window.
 // With ORDINAX_STARTUP_PROBE=1 in the environment the program prints
 // "first paint after N ms" (N counted from the process start) on standard
-// error once the view has drawn its first frame, and quits.
+// error once the view has drawn its first frame, and quits. With
+// ORDINAX_OPEN_PROBE=1 the diagram named on the command line is opened from
+// the event loop once the empty window is drawn, as "Ouvrir..." opens it, and
+// the program prints "diagram drawn after N ms" (N counted from the command)
+// once the view shows it, and quits.
 #pragma once
 
 #include <filesystem>

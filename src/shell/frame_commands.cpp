@@ -195,9 +195,8 @@ bool CMainFrame::saveTo(const QString& path) {
 void CMainFrame::newDiagram() {
     if (!confirmDiscard()) return;
     document_.newDiagram();
-    view_->clearSelection();
-    view_->resetScroll();
-    view_->setShownCurve(-1);
+    view_->startDocument();
+    afterDocumentChange();
 }
 
 void CMainFrame::chooseAndOpen() {
@@ -221,9 +220,7 @@ bool CMainFrame::openFile(const QString& path) {
         return false;
     }
     for (const base::Message& warning : document_.openWarnings()) prompts_->show(warning);
-    view_->clearSelection();
-    view_->resetScroll();
-    view_->setShownCurve(-1);
+    view_->startDocument();
     addRecentFile(preferences_, document_.path());
     settings::writeRecentFiles(preferences_, store_);
     updateRecentMenu();
@@ -248,8 +245,7 @@ bool CMainFrame::offerRecovery() {
         // From now on the copy is this run's own: rewrite it under our name, then drop the old one.
         writeRecoveryCopy();
         if (recovery_.copyPath(candidate.original) != candidate.copy) RecoveryStore::discard(candidate.copy);
-        view_->resetScroll();
-        view_->setShownCurve(-1);
+        view_->startDocument();
         afterDocumentChange();
         return true;
     }

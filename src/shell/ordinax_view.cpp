@@ -67,6 +67,12 @@ void COrdinaxView::resetScroll() {
     emit readoutChanged(QString());
 }
 
+void COrdinaxView::startDocument() {
+    clearSelection();
+    resetScroll();
+    shownCurve_ = -1;
+}
+
 ViewGeometry COrdinaxView::geometry() const {
     const document::Diagram& diagram = shownDiagram();
     return viewGeometry(mode(), viewport()->width(), viewport()->height(), sheetSize(diagram.orientation[0]),

@@ -37,6 +37,10 @@ public:
     // Back to the top in every display mode (new and open).
     void resetScroll();
 
+    // A diagram takes the view's place (new, open, recovery): nothing selected,
+    // back to the top, every curve shown. Draws nothing: the caller refreshes once.
+    void startDocument();
+
     // -1 draws every active curve, else only that curve.
     int shownCurve() const { return shownCurve_; }
     void setShownCurve(int curve);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include "base/strings.h"
@@ -58,6 +59,32 @@ TEST(OrxRoundTrip, ThroughAFileAndTheOpenSteps) {
     finishOpenedDiagram(expected);
     expected.reportFont = factoryDiagramDefaults().reportFont;
     EXPECT_TRUE(opened == expected) << diagramDiff(opened, expected);
+    fs::remove_all(folder);
+}
+
+TEST(OrxOpen, LargePointBlocksReadOnTwoThreadsComeOutWhole) {
+    // More than 8 MiB of points: the blocks are read after the records, the
+    // bytes split in two halves; the cut falls inside the second curve, and a
+    // curve too small to be put off lies between two large ones.
+    const std::string folder = scratchFolder();
+    const std::string path = folder + "/grand.orx";
+    Diagram original;
+    resetDiagram(original, factoryDiagramDefaults());
+    for (std::size_t count : {200'000u, 350'000u, 7u, 150'000u}) {
+        Curve c;
+        c.title = "n" + std::to_string(count);
+        const auto points = c.points.assignUninitialised(count);
+        for (std::size_t i = 0; i < count; ++i)
+            points[i] = {double(i) + 0.25 * double(count), std::sin(double(i)) * double(count)};
+        original.curves.push_back(std::move(c));
+    }
+    ASSERT_TRUE(saveDiagram(original, path, "unused").ok);
+    Diagram opened;
+    const ReadResult r = openDiagramFile(path, factoryDiagramDefaults(), opened);
+    ASSERT_TRUE(r.ok) << r.message.text;
+    ASSERT_EQ(opened.curveCount(), 4);
+    for (std::size_t k = 0; k < 4; ++k)
+        EXPECT_TRUE(opened.curves[k].points == original.curves[k].points) << "curve " << k;
     fs::remove_all(folder);
 }
 

@@ -1,8 +1,9 @@
 // Symbols stamped onto pictures against symbols drawn one by one through
 // QPainter: every predefined shape, shaded discs, wide pens, clips and the
 // picture's edges give the same pixels; translucent or oversized drawings
-// and devices that are not plain pictures get no stamp; whole diagrams come
-// out identical with and without stamps.
+// and devices that are not plain pictures get no stamp; painting every
+// occupied pixel at once matches stamping them one by one; whole diagrams
+// come out identical with and without stamps.
 #include "qt/symbol_stamp.h"
 
 #include <gtest/gtest.h>
@@ -213,6 +214,67 @@ TEST(SymbolStamp, RefusesWhatItCannotCopyExactly) {
         QPainter painter(&svg);
         PainterDevice device(painter);
         EXPECT_EQ(device.makeStamp(4, square), nullptr);
+    }
+}
+
+// Occupied pixels over an area whose width is no multiple of 64 and which
+// reaches past the clip and the canvas: a dense block, sparse noise, and
+// single pixels on the area's corners.
+render::OccupiedPixels occupiedPattern(std::vector<std::uint64_t>& bits) {
+    const DevRect area{-5, 17, 396, 372};  // 401 × 355 pixels
+    const auto width = static_cast<std::size_t>(area.width());
+    bits.assign((width * static_cast<std::size_t>(area.height()) + 63) / 64, 0);
+    auto set = [&](int x, int y) {
+        const std::size_t bit = static_cast<std::size_t>(y - area.top) * width + static_cast<std::size_t>(x - area.left);
+        bits[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    };
+    std::mt19937 random(5);
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) {
+            const bool block = x >= 100 && x < 180 && y >= 60 && y < 140;
+            if (block || random() % 23 == 0) set(x, y);
+        }
+    for (DevPoint p : {DevPoint{area.left, area.top}, DevPoint{area.right - 1, area.top},
+                       DevPoint{area.left, area.bottom - 1}, DevPoint{area.right - 1, area.bottom - 1}})
+        set(p.x, p.y);
+    return {bits, area};
+}
+
+TEST(SymbolStamp, PaintingEveryOccupiedPixelAtOnceMatchesStampingThemOneByOne) {
+    std::vector<std::uint64_t> bits;
+    const render::OccupiedPixels occupied = occupiedPattern(bits);
+    const render::ClipArea clip = clipArea({41, 29, 441, 321});
+    // One-colour shapes are painted as a union; two colours fall back to stamping.
+    std::vector<Look> looks;
+    for (int number = 1; number <= render::PredefinedShapeCount; ++number)
+        for (int size : {3, 12}) looks.push_back({render::SymbolPredefined, number, size, 0, 1});
+    looks.push_back({render::SymbolPredefined, 21, 14, 1, 2});
+    for (const Look& look : looks) {
+        QImage pictures[2];
+        for (int atOnce : {0, 1}) {
+            Canvas canvas(CanvasWidth, CanvasHeight);
+            PainterDevice& device = canvas.device();
+            document::SymbolStyle style;
+            style.type = look.type;
+            style.number = look.number;
+            style.size = look.size;
+            style.fill = look.fill;
+            style.innerColour = static_cast<std::int32_t>(render::rgb(30, 160, 240));
+            style.outerColour = static_cast<std::int32_t>(render::rgb(200, 20, 60));
+            SymbolSetup setup = render::makeSymbolSetup(style, render::DeviceScale{}, 96, device);
+            setup.penWidth = look.penWidth;
+            device.setClip(clip);
+            const int reach = std::max(setup.size.width, setup.size.height) / 2 + 2 * setup.penWidth + 2;
+            auto stamp = device.makeStamp(reach, [&setup](render::DrawDevice& target, DevPoint anchor) {
+                render::drawSymbol(target, anchor.x, anchor.y, setup, SymbolPass::Draw);
+            });
+            ASSERT_NE(stamp, nullptr);
+            if (atOnce) stamp->paintOccupied(occupied);
+            else stamp->render::SymbolStamp::paintOccupied(occupied);  // one paintAt per pixel
+            pictures[atOnce] = canvas.image();
+        }
+        EXPECT_TRUE(pictures[0] == pictures[1]) << "shape " << look.number << " size " << look.size << ": "
+                                                << firstDifference(pictures[0], pictures[1]);
     }
 }
 
