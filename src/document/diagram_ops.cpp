@@ -40,28 +40,46 @@ void extentOf(const Diagram& diagram, Curve& curve, int direction) {
 
 }  // namespace
 
+bool hasPlainExtents(const Diagram& diagram) {
+    const AxisScale& x = mainScale(diagram, 0);
+    const AxisScale& y = mainScale(diagram, 1);
+    return x.kind != 1 && y.kind != 1 && y.kind != 2;
+}
+
 // Both directions in one pass when neither main scale filters points: the
 // common case, and the one that decides how fast a big diagram opens. The
 // comparisons are written so that NaN coordinates are skipped.
-bool plainExtents(const Diagram& diagram, Curve& curve) {
-    const AxisScale& x = mainScale(diagram, 0);
-    const AxisScale& y = mainScale(diagram, 1);
-    if (x.kind == 1 || y.kind == 1 || y.kind == 2) return false;
-    const auto points = curve.points.view();
-    if (points.empty()) {
-        curve.extent = {{{0.0, 0.0}, {0.0, 0.0}}};
-        return true;
-    }
-    double loX = DoubleMax, hiX = -DoubleMax, loY = DoubleMax, hiY = -DoubleMax;
+void PlainExtent::add(std::span<const Point> points) {
+    any_ = any_ || !points.empty();
+    double loX = loX_, hiX = hiX_, loY = loY_, hiY = hiY_;
     for (const Point& p : points) {
         loX = p.x < loX ? p.x : loX;
         hiX = p.x > hiX ? p.x : hiX;
         loY = p.y < loY ? p.y : loY;
         hiY = p.y > hiY ? p.y : hiY;
     }
-    curve.extent = {{{clampToLimit(loX), clampToLimit(hiX)}, {clampToLimit(loY), clampToLimit(hiY)}}};
+    loX_ = loX;
+    hiX_ = hiX;
+    loY_ = loY;
+    hiY_ = hiY;
+}
+
+std::array<std::array<double, 2>, 2> PlainExtent::result() const {
+    if (!any_) return {{{0.0, 0.0}, {0.0, 0.0}}};
+    return {{{clampToLimit(loX_), clampToLimit(hiX_)}, {clampToLimit(loY_), clampToLimit(hiY_)}}};
+}
+
+namespace {
+
+bool plainExtents(const Diagram& diagram, Curve& curve) {
+    if (!hasPlainExtents(diagram)) return false;
+    PlainExtent extent;
+    extent.add(curve.points.view());
+    curve.extent = extent.result();
     return true;
 }
+
+}  // namespace
 
 void curveExtent(const Diagram& diagram, Curve& curve, int which) {
     if (which == -1 && plainExtents(diagram, curve)) return;

@@ -2,6 +2,9 @@
 // ranges, default titles, curve allocation, compaction and label line counts.
 #pragma once
 
+#include <array>
+#include <span>
+
 #include "document/diagram.h"
 #include "document/diagram_defaults.h"
 
@@ -19,6 +22,23 @@ inline void curveExtent(Diagram& diagram, int curveIndex, int which) {
 
 // Recomputes every curve's extent (both directions).
 void recomputeExtents(Diagram& diagram);
+
+// True when no main scale of `diagram` filters points (no LOG axis, no
+// probability y axis): a curve's extent is then the range of all its points
+// and can be taken block by block with PlainExtent.
+bool hasPlainExtents(const Diagram& diagram);
+
+// The extent of points given in successive blocks, the same as curveExtent
+// gives for them all at once on a diagram with plain extents.
+class PlainExtent {
+public:
+    void add(std::span<const Point> points);
+    std::array<std::array<double, 2>, 2> result() const;
+
+private:
+    bool any_ = false;
+    double loX_ = DoubleMax, hiX_ = -DoubleMax, loY_ = DoubleMax, hiY_ = -DoubleMax;
+};
 
 // Recomputes dataRange of X (0), Y (1) or both (-1) from the curve extents.
 void diagramDataRange(Diagram& diagram, bool onlyActive, int which);

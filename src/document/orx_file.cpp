@@ -6,9 +6,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <memory>
 #include <new>
+#include <system_error>
+#include <thread>
 
 #include "base/strings.h"
 #include "base/strings_files.h"
@@ -219,6 +222,79 @@ ReadResult readSkippedBlocks(const SkippedPoints& skipped, Take&& take, PointBuf
     return r;
 }
 
+using Extent = std::array<std::array<double, 2>, 2>;
+
+// The extents of the skipped blocks of a diagram with plain extents: each
+// block streamed through a buffer small enough to stay in the processor's
+// cache (no copy of the points kept), the blocks shared between two threads
+// when there are many points. Same checks and messages as readSkippedBlocks.
+ReadResult measurePlainBlocks(const SkippedPoints& skipped, std::vector<Extent>& extents) {
+    ReadableFile file;
+    base::InputError error;
+    if (!openReadableFile(skipped.path, file, &error)) return skippedFailure(error.reason());
+    struct stat st {};
+    if (::fstat(file.fd(), &st) != 0 || !sameFile(skipped, st))
+        return skippedFailure(base::makeMessage(base::MsgReasonFileChanged, base::Heading::None).text);
+    const std::string unread = base::makeMessage(base::MsgReasonPointsUnread, base::Heading::None, skipped.path).text;
+    std::uint64_t end = HeaderSize;
+    std::uint64_t total = 0;
+    for (const SkippedPoints::Block& block : skipped.blocks) {
+        const std::uint64_t bytes = static_cast<std::uint64_t>(std::max(block.count, 0)) * sizeof(Point);
+        if (block.count < 0 || block.offset < end || block.offset > file.size() || bytes > file.size() - block.offset)
+            return skippedFailure(unread);
+        end = block.offset + bytes;
+        total += bytes;
+    }
+    constexpr std::size_t ChunkPoints = 16384;  // 256 KiB
+    std::atomic<bool> failed{false};
+    auto measure = [&](std::size_t from, std::size_t to) {
+        std::vector<Point> buffer(ChunkPoints);
+        for (std::size_t k = from; k < to && !failed; ++k) {
+            const SkippedPoints::Block& block = skipped.blocks[k];
+            PlainExtent extent;
+            std::uint64_t offset = block.offset;
+            for (auto left = static_cast<std::size_t>(block.count); left > 0;) {
+                const std::size_t n = std::min(left, ChunkPoints);
+                auto* into = reinterpret_cast<std::uint8_t*>(buffer.data());
+                for (std::size_t got = 0; got < n * sizeof(Point);) {
+                    const ssize_t r = ::pread(file.fd(), into + got, n * sizeof(Point) - got, static_cast<off_t>(offset + got));
+                    if (r < 0 && errno == EINTR) continue;
+                    if (r <= 0) {
+                        failed = true;
+                        return;
+                    }
+                    got += static_cast<std::size_t>(r);
+                }
+                extent.add({buffer.data(), n});
+                offset += n * sizeof(Point);
+                left -= n;
+            }
+            extents[k] = extent.result();
+        }
+    };
+    // The first blocks up to half the bytes here, the others beside.
+    std::size_t split = skipped.blocks.size();
+    constexpr std::uint64_t TwoThreadBytes = std::uint64_t{8} << 20;
+    if (total >= TwoThreadBytes) {
+        std::uint64_t before = 0;
+        split = 0;
+        while (split < skipped.blocks.size() && before < total / 2)
+            before += static_cast<std::uint64_t>(skipped.blocks[split++].count) * sizeof(Point);
+    }
+    try {
+        std::jthread second;
+        if (split < skipped.blocks.size())
+            second = std::jthread([&measure, split, count = skipped.blocks.size()] { measure(split, count); });
+        measure(0, split);
+    } catch (const std::system_error&) {
+        measure(0, skipped.blocks.size());  // no second thread to be had: this one measures all
+    }
+    if (failed) return skippedFailure(unread);
+    ReadResult r;
+    r.ok = true;
+    return r;
+}
+
 bool blocksFit(const Diagram& diagram) {
     for (const SkippedPoints::Block& block : diagram.skippedPoints->blocks)
         if (block.curve < 0 || block.curve >= diagram.curveCount()) return false;
@@ -255,17 +331,21 @@ ReadResult measureSkippedPoints(Diagram& diagram) {
     const SkippedPoints& skipped = *diagram.skippedPoints;
     if (!blocksFit(diagram))
         return skippedFailure(base::makeMessage(base::MsgReasonPointsUnread, base::Heading::None, skipped.path).text);
-    std::vector<std::array<std::array<double, 2>, 2>> extents(skipped.blocks.size());
-    PointBuffer scratch;
-    r = readSkippedBlocks(skipped, [&](std::size_t k, PointBuffer read) {
-        Curve& c = diagram.curves[static_cast<std::size_t>(skipped.blocks[k].curve)];
-        const auto stored = c.extent;
-        c.points = std::move(read);
-        curveExtent(diagram, c, -1);
-        extents[k] = c.extent;
-        c.points.clear();
-        c.extent = stored;
-    }, &scratch);
+    std::vector<Extent> extents(skipped.blocks.size());
+    if (hasPlainExtents(diagram)) {
+        r = measurePlainBlocks(skipped, extents);
+    } else {
+        PointBuffer scratch;
+        r = readSkippedBlocks(skipped, [&](std::size_t k, PointBuffer read) {
+            Curve& c = diagram.curves[static_cast<std::size_t>(skipped.blocks[k].curve)];
+            const auto stored = c.extent;
+            c.points = std::move(read);
+            curveExtent(diagram, c, -1);
+            extents[k] = c.extent;
+            c.points.clear();
+            c.extent = stored;
+        }, &scratch);
+    }
     if (!r.ok) return r;
     for (std::size_t k = 0; k < skipped.blocks.size(); ++k)
         diagram.curves[static_cast<std::size_t>(skipped.blocks[k].curve)].extent = extents[k];

@@ -7,7 +7,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <limits>
 
 #include "base/strings.h"
 #include "base/strings_files.h"
@@ -111,6 +113,37 @@ TEST(OrxCurveReading, OneCurveReadsAsTheWholeAndCompletesToIt) {
     }
 }
 
+TEST(OrxCurveReading, MeasuringLargeBlocksGivesTheExtentsOfTheWholeReading) {
+    // Over 8 MiB of points (two measuring threads, blocks longer than the
+    // streaming buffer), with NaN, infinite and signed-zero coordinates; on
+    // plain scales and on a LOG x axis, which leaves out the points <= 0.
+    const std::string folder = scratchFolder();
+    const std::string path = folder + "/grand.orx";
+    const DiagramDefaults defaults = factoryDiagramDefaults();
+    for (int xKind : {0, 1}) {
+        SCOPED_TRACE(xKind);
+        Diagram d;
+        resetDiagram(d, defaults);
+        d.scales.axis[0][0].kind = xKind;
+        addCurve(d, "a", 300'000, -7.5);
+        addCurve(d, "b", 5, 3.0);
+        addCurve(d, "c", 420'000, 11.0);
+        auto a = d.curves[0].points.edit();
+        a[0] = {std::nan(""), -1e300};
+        a[16384] = {-0.0, std::numeric_limits<double>::infinity()};
+        a[299'999] = {1e40, std::nan("")};
+        ASSERT_TRUE(saveDiagram(d, path, Now).ok);
+        Diagram full;
+        ASSERT_TRUE(openDiagramFile(path, defaults, full).ok);
+        Diagram measured;
+        ASSERT_TRUE(openDiagramCurve(path, defaults, -1, measured).ok);
+        ASSERT_TRUE(measureSkippedPoints(measured).ok);
+        for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(measured.curves[i].extent, full.curves[i].extent) << i;
+        EXPECT_EQ(measured.dataRange, full.dataRange);
+    }
+    fs::remove_all(folder);
+}
+
 TEST(OrxCurveReading, SavingAPartialDiagramWritesTheWholeFile) {
     Fixture f;
     Diagram part;
@@ -165,6 +198,12 @@ TEST(OrxCurveReading, ABlockDamagedAfterTheReadingIsRefusedWhenWrittenBack) {
         ASSERT_TRUE(openDiagramCurve(f.path, f.defaults, 0, part).ok);
         std::vector<std::uint8_t> bytes = readFileBytes(f.path);
         damage.apply(f.path, bytes);
+
+        // Measuring the skipped blocks is refused the same way.
+        Diagram measured = part;
+        const ReadResult m = measureSkippedPoints(measured);
+        EXPECT_FALSE(m.ok);
+        expectRefused(m.message, damage.reason);
 
         const std::string out = f.folder + "/sortie.orx";
         writeFileBytes(out, std::vector<std::uint8_t>{'o', 'l', 'd'});
