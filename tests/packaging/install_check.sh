@@ -63,6 +63,12 @@ if ! QT_QPA_PLATFORM=offscreen ORDINAX_STARTUP_PROBE=1 timeout 60 "$prefix/bin/o
   cat gui.err; fail "ordinax did not start from the prefix"
 fi
 grep -q '^first paint after [0-9]* ms$' gui.err || { cat gui.err; fail "no first paint reported"; }
+# The same diagram opened from the running window, as "Ouvrir..." opens it.
+if ! QT_QPA_PLATFORM=offscreen ORDINAX_OPEN_PROBE=1 timeout 60 "$prefix/bin/ordinax" \
+       --settings "$scratch/ordinax.ini" --no-welcome "$source/examples/demo.orx" 2> open.err; then
+  cat open.err; fail "ordinax did not open the diagram from its window"
+fi
+grep -q '^diagram drawn after [0-9]* ms$' open.err || { cat open.err; fail "no drawn diagram reported"; }
 
 # The MIME type: the compiled database knows the glob and the magic of the current writer.
 if command -v update-mime-database > /dev/null; then
