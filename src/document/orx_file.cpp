@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <memory>
 #include <new>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -183,6 +184,17 @@ int storedPointCount(const Diagram& diagram, int curve) {
 
 namespace {
 
+// Opens the file the skipped blocks are in; the failure's message when it
+// cannot be opened or is no longer the file that was read.
+std::optional<ReadResult> openSkippedFile(const SkippedPoints& skipped, ReadableFile& file) {
+    base::InputError error;
+    if (!openReadableFile(skipped.path, file, &error)) return skippedFailure(error.reason());
+    struct stat st {};
+    if (::fstat(file.fd(), &st) != 0 || !sameFile(skipped, st))
+        return skippedFailure(base::makeMessage(base::MsgReasonFileChanged, base::Heading::None).text);
+    return std::nullopt;
+}
+
 // Reads the skipped blocks in file order, each handed to `take` with its
 // points; stops at the first failure with its message. With `reuse`, every
 // block is read into that buffer's memory (fresh pages are dear here), which
@@ -191,11 +203,7 @@ template <typename Take>
 ReadResult readSkippedBlocks(const SkippedPoints& skipped, Take&& take, PointBuffer* reuse = nullptr) {
     ReadResult r;
     ReadableFile file;
-    base::InputError error;
-    if (!openReadableFile(skipped.path, file, &error)) return skippedFailure(error.reason());
-    struct stat st {};
-    if (::fstat(file.fd(), &st) != 0 || !sameFile(skipped, st))
-        return skippedFailure(base::makeMessage(base::MsgReasonFileChanged, base::Heading::None).text);
+    if (std::optional<ReadResult> failed = openSkippedFile(skipped, file)) return *failed;
     try {
         ByteCursor in(file.fd(), file.size());
         for (std::size_t k = 0; k < skipped.blocks.size(); ++k) {
@@ -230,11 +238,7 @@ using Extent = std::array<std::array<double, 2>, 2>;
 // when there are many points. Same checks and messages as readSkippedBlocks.
 ReadResult measurePlainBlocks(const SkippedPoints& skipped, std::vector<Extent>& extents) {
     ReadableFile file;
-    base::InputError error;
-    if (!openReadableFile(skipped.path, file, &error)) return skippedFailure(error.reason());
-    struct stat st {};
-    if (::fstat(file.fd(), &st) != 0 || !sameFile(skipped, st))
-        return skippedFailure(base::makeMessage(base::MsgReasonFileChanged, base::Heading::None).text);
+    if (std::optional<ReadResult> failed = openSkippedFile(skipped, file)) return *failed;
     const std::string unread = base::makeMessage(base::MsgReasonPointsUnread, base::Heading::None, skipped.path).text;
     std::uint64_t end = HeaderSize;
     std::uint64_t total = 0;
