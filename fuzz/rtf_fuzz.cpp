@@ -74,9 +74,13 @@ std::string shown(std::string_view markup) {
         for (const bool b : state.toggles) key += b ? '1' : '0';
         key += std::string(1, state.shiftLetter) + std::to_string(state.shift) + "/" + std::to_string(state.colour) +
                "/" + state.font + "/" + std::to_string(state.size) + "|";
-        out += key;
-        out += t.raw;
-        out += '\n';
+        // Character by character: a code that changes nothing may split a
+        // text in two on one side and not on the other.
+        for (const char c : t.raw) {
+            out += key;
+            out += c;
+            out += '\n';
+        }
     }
     return out;
 }
