@@ -43,12 +43,15 @@ struct Run {
 };
 
 // Each reading keeps its diagram from one input to the next, so that the
-// curve slots are not fresh memory every time; a run starts from three reset
-// curves, as a new document does.
+// curve slots are not fresh memory every time. A curve import starts from
+// three reset curves, as a new document does; a diagram import resets every
+// one of its curve slots itself, so the slots of the last input stay for it.
 void import(Run& run, const std::string& path, const exchange::ConversionProcedure& p, exchange::ImportMode mode,
             int selected, const exchange::ImportLimits& limits) {
-    run.diagram.curves.resize(3);
-    for (document::Curve& c : run.diagram.curves) document::resetCurve(c);
+    if (mode == exchange::ImportMode::Curve) {
+        run.diagram.curves.resize(3);
+        for (document::Curve& c : run.diagram.curves) document::resetCurve(c);
+    }
     run.result = exchange::extractData(path, p, mode, selected, run.diagram, {}, limits);
 }
 
